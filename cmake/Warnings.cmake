@@ -1,0 +1,6 @@
+# Compiler warnings and the optional sanitizer build, applied to every target.
+add_compile_options(-Wall -Wextra)
+if(OLVAREN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
