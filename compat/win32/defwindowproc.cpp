@@ -1,0 +1,60 @@
+// DefWindowProcA: the default handling every window procedure falls back
+// on. It keeps the window text (set from CREATESTRUCTA::lpszName at
+// WM_NCCREATE, by WM_SETTEXT), answers WM_GETTEXT (at most wParam-1
+// characters plus the terminator; nothing for a size of 0) and
+// WM_GETTEXTLENGTH, gives the focus to a window being activated, and
+// destroys the window at WM_CLOSE.
+#include <algorithm>
+#include <cstring>
+
+#include "internal.h"
+
+using namespace olvwin32;
+
+extern "C" LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_NCCREATE: {
+      auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+      if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) {
+        Guard g(Mutex());
+        if (Window* w = FindWindowLocked(hwnd)) w->text = cs->lpszName;
+      }
+      return TRUE;
+    }
+    case WM_SETTEXT: {
+      Guard g(Mutex());
+      Window* w = FindWindowLocked(hwnd);
+      if (!w) return FALSE;
+      w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+      return TRUE;
+    }
+    case WM_GETTEXT: {
+      auto* buffer = reinterpret_cast<char*>(lParam);
+      if (wParam == 0 || !buffer) return 0;
+      Guard g(Mutex());
+      Window* w = FindWindowLocked(hwnd);
+      if (!w) return 0;
+      size_t n = std::min(w->text.size(), static_cast<size_t>(wParam - 1));
+      std::memcpy(buffer, w->text.data(), n);
+      buffer[n] = '\0';
+      return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH: {
+      Guard g(Mutex());
+      Window* w = FindWindowLocked(hwnd);
+      return w ? static_cast<LRESULT>(w->text.size()) : 0;
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !(GetWindowLongA(hwnd, GWL_STYLE) & WS_MINIMIZE)) SetFocus(hwnd);
+      return 0;
+    case WM_NCACTIVATE:
+      return TRUE;
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,134 @@
+// Focus and activation: the recorded WM_NCACTIVATE / WM_ACTIVATE /
+// WM_KILLFOCUS / WM_SETFOCUS sequences, and how enabling, hiding and
+// destroying windows move the focus and the activation.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "recorder.h"
+
+namespace {
+
+using rec::Entry;
+
+LPARAM L(HWND h) { return reinterpret_cast<LPARAM>(h); }
+WPARAM W(HWND h) { return reinterpret_cast<WPARAM>(h); }
+
+const std::vector<UINT> kFocusMessages = {WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS};
+
+class Focus : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it)
+      if (IsWindow(*it)) DestroyWindow(*it);
+    rec::Reset();
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    EXPECT_EQ(GetFocus(), nullptr);
+  }
+  HWND Make(const char* title, DWORD style, HWND parent = nullptr) {
+    HWND h = rec::Create(title, style, parent);
+    created_.push_back(h);
+    return h;
+  }
+  std::vector<HWND> created_;
+};
+
+// Showing a top-level window activates it: the old window is deactivated
+// first, then the new one activated, and the focus follows.
+TEST_F(Focus, ActivationMovesBetweenTopLevelWindows) {
+  HWND a = Make("a", WS_OVERLAPPED | WS_VISIBLE);
+  EXPECT_EQ(GetActiveWindow(), a);
+  EXPECT_EQ(GetFocus(), a);
+  rec::Clear();
+  HWND b = Make("b", WS_OVERLAPPED | WS_VISIBLE);
+  std::vector<Entry> expected = {
+      {a, WM_NCACTIVATE, FALSE, L(b)},         {a, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), L(b)},
+      {b, WM_NCACTIVATE, TRUE, L(a)},          {b, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), L(a)},
+      {a, WM_KILLFOCUS, W(b), 0},              {b, WM_SETFOCUS, W(a), 0},
+  };
+  EXPECT_EQ(rec::Take(kFocusMessages), expected);
+  EXPECT_EQ(GetActiveWindow(), b);
+  EXPECT_EQ(SetActiveWindow(a), b);
+  EXPECT_EQ(GetFocus(), a);
+}
+
+// SetFocus on a child of an inactive window activates that window first.
+TEST_F(Focus, SetFocusActivatesTheTopLevelWindow) {
+  HWND a = Make("a", WS_OVERLAPPED | WS_VISIBLE);
+  HWND edit = Make("edit", WS_CHILD | WS_VISIBLE, a);
+  HWND b = Make("b", WS_OVERLAPPED | WS_VISIBLE);
+  rec::Clear();
+  SetFocus(edit);
+  std::vector<Entry> expected = {
+      {b, WM_NCACTIVATE, FALSE, L(a)},  {b, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), L(a)},
+      {a, WM_NCACTIVATE, TRUE, L(b)},   {a, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), L(b)},
+      {b, WM_KILLFOCUS, W(a), 0},       {a, WM_SETFOCUS, W(b), 0},
+      {a, WM_KILLFOCUS, W(edit), 0},    {edit, WM_SETFOCUS, W(a), 0},
+  };
+  EXPECT_EQ(rec::Take(kFocusMessages), expected);
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(GetActiveWindow(), a);
+  // Activating a child window changes nothing.
+  EXPECT_EQ(SetActiveWindow(edit), a);
+  EXPECT_EQ(GetActiveWindow(), a);
+}
+
+// A disabled window, or a child of one, cannot take the focus; disabling
+// the focus window takes the focus away.
+TEST_F(Focus, DisabledWindowsAndFocus) {
+  HWND a = Make("a", WS_OVERLAPPED | WS_VISIBLE);
+  HWND c1 = Make("c1", WS_CHILD | WS_VISIBLE, a);
+  HWND c2 = Make("c2", WS_CHILD | WS_VISIBLE | WS_DISABLED, a);
+  HWND c2x = Make("c2x", WS_CHILD | WS_VISIBLE, c2);
+  SetFocus(c1);
+  EXPECT_EQ(SetFocus(c2), nullptr);
+  EXPECT_EQ(SetFocus(c2x), nullptr);
+  EXPECT_EQ(GetFocus(), c1);
+  EXPECT_FALSE(IsWindowEnabled(c2));
+  EXPECT_TRUE(IsWindowEnabled(c2x));  // only the window's own style counts
+  rec::Clear();
+  EXPECT_FALSE(EnableWindow(c1, FALSE));  // was enabled
+  EXPECT_EQ(GetFocus(), nullptr);
+  std::vector<Entry> expected = {{c1, WM_CANCELMODE, 0, 0}, {c1, WM_KILLFOCUS, 0, 0}, {c1, WM_ENABLE, FALSE, 0}};
+  EXPECT_EQ(rec::Take({WM_CANCELMODE, WM_KILLFOCUS, WM_ENABLE}), expected);
+  EXPECT_TRUE(EnableWindow(c1, TRUE));  // was disabled
+  EXPECT_EQ(SetFocus(c1), nullptr);
+  EXPECT_EQ(GetFocus(), c1);
+}
+
+// Hiding the focus window (or an ancestor of it) gives the focus to the
+// hidden window's parent.
+TEST_F(Focus, HidingMovesFocusToParent) {
+  HWND a = Make("a", WS_OVERLAPPED | WS_VISIBLE);
+  HWND group = Make("group", WS_CHILD | WS_VISIBLE, a);
+  HWND edit = Make("edit", WS_CHILD | WS_VISIBLE, group);
+  SetFocus(edit);
+  EXPECT_TRUE(IsWindowVisible(edit));
+  EXPECT_TRUE(ShowWindow(group, SW_HIDE));
+  EXPECT_FALSE(IsWindowVisible(edit));  // its parent is hidden
+  EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & WS_VISIBLE);
+  EXPECT_EQ(GetFocus(), a);
+  EXPECT_FALSE(ShowWindow(group, SW_HIDE));  // was not visible
+}
+
+// Destroying the active pop-up activates its owner before the pop-up gets
+// WM_DESTROY.
+TEST_F(Focus, DestroyingActivePopupActivatesOwner) {
+  HWND owner = Make("owner", WS_OVERLAPPED | WS_VISIBLE);
+  HWND other = Make("other", WS_OVERLAPPED | WS_VISIBLE);
+  HWND popup = Make("popup", WS_POPUP | WS_VISIBLE, owner);
+  EXPECT_EQ(GetActiveWindow(), popup);
+  rec::Clear();
+  DestroyWindow(popup);
+  EXPECT_EQ(GetActiveWindow(), owner);
+  EXPECT_EQ(GetFocus(), owner);
+  auto log = rec::Take({WM_ACTIVATE, WM_DESTROY});
+  std::vector<Entry> expected = {{popup, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), L(owner)},
+                                 {owner, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), L(popup)},
+                                 {popup, WM_DESTROY, 0, 0}};
+  EXPECT_EQ(log, expected);
+  // Without an owner the next window in Z order takes over.
+  DestroyWindow(owner);
+  EXPECT_EQ(GetActiveWindow(), other);
+}
+
+}  // namespace

@@ -1,0 +1,227 @@
+// Conformance of "SysTreeView32": insertion order, walking with
+// TVM_GETNEXTITEM, selection with its TVN_SELCHANGING / TVN_SELCHANGED
+// notifications, TVM_GETITEM, deletion and the item count.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "recorder.h"
+
+namespace {
+
+using ctltest::Notes;
+
+class TreeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    parent_ = ctltest::CreateRecordingParent();
+    tree_ = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE | TVS_HASLINES, 0, 0, 200, 200, parent_,
+                            reinterpret_cast<HMENU>(77), nullptr, nullptr);
+    ASSERT_NE(tree_, nullptr);
+    ctltest::g_vetoSelChanging = 0;
+    Notes().clear();
+  }
+  void TearDown() override { DestroyWindow(parent_); }
+  HTREEITEM Insert(HTREEITEM parent, HTREEITEM after, const char* text, LPARAM param = 0) {
+    TVINSERTSTRUCTA is = {};
+    is.hParent = parent;
+    is.hInsertAfter = after;
+    is.item.mask = TVIF_TEXT | TVIF_PARAM;
+    is.item.pszText = const_cast<char*>(text);
+    is.item.lParam = param;
+    return TreeView_InsertItem(tree_, &is);
+  }
+  std::string TextOf(HTREEITEM item) {
+    char buffer[64] = {};
+    TVITEMA tv = {};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = buffer;
+    tv.cchTextMax = sizeof(buffer);
+    if (!TreeView_GetItem(tree_, &tv)) return "<invalid>";
+    return buffer;
+  }
+  std::string Children(HTREEITEM parent) {
+    std::string out;
+    for (HTREEITEM c = TreeView_GetChild(tree_, parent); c; c = TreeView_GetNextSibling(tree_, c))
+      out += (out.empty() ? "" : ",") + TextOf(c);
+    return out;
+  }
+  HWND parent_ = nullptr;
+  HWND tree_ = nullptr;
+};
+
+TEST_F(TreeTest, InsertPositions) {
+  HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
+  Insert(TVI_ROOT, TVI_FIRST, "a");
+  Insert(TVI_ROOT, TVI_LAST, "d");
+  Insert(nullptr, b, "c");  // after an item; a null parent is the root
+  EXPECT_EQ(Children(TVI_ROOT), "a,b,c,d");
+  HTREEITEM k = Insert(b, TVI_LAST, "k");
+  Insert(b, TVI_SORT, "m");
+  Insert(b, TVI_SORT, "f");
+  Insert(b, k, "l");
+  EXPECT_EQ(Children(b), "f,k,l,m");
+  EXPECT_EQ(TreeView_GetCount(tree_), 8u);
+}
+
+TEST_F(TreeTest, InsertUnderAnUnknownParentFails) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  TreeView_DeleteItem(tree_, a);
+  EXPECT_EQ(Insert(a, TVI_LAST, "x"), nullptr);
+}
+
+TEST_F(TreeTest, GetNextItemRelations) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
+  HTREEITEM a1 = Insert(a, TVI_LAST, "a1");
+  HTREEITEM a2 = Insert(a, TVI_LAST, "a2");
+  struct Case {
+    UINT code;
+    HTREEITEM from;
+    HTREEITEM expected;
+  } cases[] = {
+      {TVGN_ROOT, nullptr, a},   {TVGN_NEXT, a, b},         {TVGN_NEXT, b, nullptr},  {TVGN_PREVIOUS, b, a},
+      {TVGN_PREVIOUS, a, nullptr}, {TVGN_CHILD, a, a1},     {TVGN_CHILD, b, nullptr}, {TVGN_CHILD, TVI_ROOT, a},
+      {TVGN_PARENT, a2, a},      {TVGN_PARENT, a, nullptr}, {TVGN_NEXT, a1, a2},      {TVGN_CARET, nullptr, nullptr},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(TreeView_GetNextItem(tree_, c.from, c.code), c.expected)
+        << "code " << c.code << " from " << TextOf(c.from);
+}
+
+TEST_F(TreeTest, SelectItemNotifiesChangingThenChanged) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
+  EXPECT_TRUE(TreeView_Select(tree_, a, TVGN_CARET));
+  Notes().clear();
+  EXPECT_TRUE(SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(b)));
+  ASSERT_EQ(Notes().size(), 2u);
+  const UINT codes[] = {TVN_SELCHANGINGA, TVN_SELCHANGEDA};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Notes()[i].msg, static_cast<UINT>(WM_NOTIFY));
+    EXPECT_EQ(static_cast<UINT>(Notes()[i].code), codes[i]);
+    EXPECT_EQ(Notes()[i].id, 77);
+    EXPECT_EQ(Notes()[i].from, tree_);
+    EXPECT_EQ(Notes()[i].oldItem, a);
+    EXPECT_EQ(Notes()[i].newItem, b);
+    EXPECT_EQ(Notes()[i].action, static_cast<UINT>(TVC_UNKNOWN));
+    EXPECT_EQ(Notes()[i].text, "b");
+  }
+  EXPECT_EQ(TreeView_GetSelection(tree_), b);
+  TVITEMA tv = {};
+  tv.mask = TVIF_STATE;
+  tv.hItem = b;
+  TreeView_GetItem(tree_, &tv);
+  EXPECT_TRUE(tv.state & TVIS_SELECTED);
+
+  Notes().clear();
+  EXPECT_TRUE(TreeView_Select(tree_, b, TVGN_CARET));
+  EXPECT_TRUE(Notes().empty()) << "selecting the caret item again changes nothing";
+}
+
+TEST_F(TreeTest, SelChangingCanRefuse) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  ctltest::g_vetoSelChanging = TRUE;
+  EXPECT_FALSE(TreeView_Select(tree_, a, TVGN_CARET));
+  EXPECT_EQ(TreeView_GetSelection(tree_), nullptr);
+  ASSERT_EQ(Notes().size(), 1u);
+  EXPECT_EQ(static_cast<UINT>(Notes()[0].code), TVN_SELCHANGINGA);
+}
+
+TEST_F(TreeTest, SelectingAChildExpandsItsAncestors) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM a1 = Insert(a, TVI_LAST, "a1");
+  TreeView_Select(tree_, a1, TVGN_CARET);
+  TVITEMA tv = {};
+  tv.mask = TVIF_STATE;
+  tv.hItem = a;
+  TreeView_GetItem(tree_, &tv);
+  EXPECT_TRUE(tv.state & TVIS_EXPANDED);
+  EXPECT_EQ(TreeView_GetNextItem(tree_, a, TVGN_NEXTVISIBLE), a1);
+}
+
+TEST_F(TreeTest, GetItemTextAndParam) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "Function: Main", 1234);
+  char small[5] = {};
+  TVITEMA tv = {};
+  tv.mask = TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN;
+  tv.hItem = a;
+  tv.pszText = small;
+  tv.cchTextMax = sizeof(small);
+  ASSERT_TRUE(TreeView_GetItem(tree_, &tv));
+  EXPECT_STREQ(small, "Func") << "text is cut to the buffer";
+  EXPECT_EQ(tv.lParam, 1234);
+  EXPECT_EQ(tv.cChildren, 0);
+  TreeView_DeleteItem(tree_, a);
+  EXPECT_FALSE(TreeView_GetItem(tree_, &tv)) << "a deleted item is not valid";
+}
+
+TEST_F(TreeTest, DeleteItemRemovesTheSubtreeChildrenFirst) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM a1 = Insert(a, TVI_LAST, "a1");
+  HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
+  Notes().clear();
+  EXPECT_TRUE(TreeView_DeleteItem(tree_, a));
+  ASSERT_EQ(Notes().size(), 2u);
+  EXPECT_EQ(static_cast<UINT>(Notes()[0].code), TVN_DELETEITEMA);
+  EXPECT_EQ(Notes()[0].oldItem, a1);
+  EXPECT_EQ(Notes()[1].oldItem, a);
+  EXPECT_EQ(TreeView_GetCount(tree_), 1u);
+  EXPECT_EQ(TreeView_GetRoot(tree_), b);
+  EXPECT_FALSE(TreeView_DeleteItem(tree_, a)) << "already gone";
+}
+
+TEST_F(TreeTest, DeletingTheSelectedItemSelectsItsNextSibling) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
+  TreeView_Select(tree_, a, TVGN_CARET);
+  TreeView_DeleteItem(tree_, a);
+  EXPECT_EQ(TreeView_GetSelection(tree_), b);
+}
+
+TEST_F(TreeTest, DeleteRootDeletesAll) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  Insert(a, TVI_LAST, "a1");
+  Insert(TVI_ROOT, TVI_LAST, "b");
+  TreeView_Select(tree_, a, TVGN_CARET);
+  EXPECT_TRUE(TreeView_DeleteAllItems(tree_));
+  EXPECT_EQ(TreeView_GetCount(tree_), 0u);
+  EXPECT_EQ(TreeView_GetRoot(tree_), nullptr);
+  EXPECT_EQ(TreeView_GetSelection(tree_), nullptr);
+}
+
+TEST_F(TreeTest, ExpandAnnouncesOnlyTheFirstTime) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM leaf = Insert(TVI_ROOT, TVI_LAST, "leaf");
+  Insert(a, TVI_LAST, "a1");
+  Notes().clear();
+  EXPECT_TRUE(TreeView_Expand(tree_, a, TVE_EXPAND));
+  EXPECT_EQ(Notes().size(), 2u);
+  EXPECT_TRUE(TreeView_Expand(tree_, a, TVE_COLLAPSE));
+  Notes().clear();
+  EXPECT_TRUE(TreeView_Expand(tree_, a, TVE_EXPAND));
+  EXPECT_TRUE(Notes().empty());
+  EXPECT_FALSE(TreeView_Expand(tree_, leaf, TVE_EXPAND)) << "nothing to expand";
+}
+
+TEST_F(TreeTest, ArrowKeysMoveTheSelection) {
+  HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
+  HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
+  TreeView_Select(tree_, a, TVGN_CARET);
+  Notes().clear();
+  SendMessageA(tree_, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(TreeView_GetSelection(tree_), b);
+  ASSERT_EQ(Notes().size(), 2u);
+  EXPECT_EQ(Notes()[1].action, static_cast<UINT>(TVC_BYKEYBOARD));
+}
+
+TEST(TreeViewInit, InitCommonControlsEx) {
+  INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_TREEVIEW_CLASSES};
+  EXPECT_TRUE(InitCommonControlsEx(&icc));
+  icc.dwSize = 0;
+  EXPECT_FALSE(InitCommonControlsEx(&icc));
+  InitCommonControls();
+}
+
+}  // namespace
