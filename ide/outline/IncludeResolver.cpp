@@ -1,0 +1,101 @@
+// Library lookup for File Include items.
+#include "ide/outline/IncludeResolver.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdlib>
+
+namespace ide {
+namespace {
+
+bool IsRegularFile(const std::string& p) {
+  struct stat st;
+  return stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsDirectory(const std::string& p) {
+  struct stat st;
+  return stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The entry of `dir` named `part`, exactly or else ignoring case; "" when none.
+std::string FindEntry(const std::string& dir, const std::string& part) {
+  const std::string exact = dir + "/" + part;
+  struct stat st;
+  if (stat(exact.c_str(), &st) == 0) return exact;
+  DIR* d = opendir(dir.c_str());
+  if (!d) return {};
+  std::string found;
+  while (dirent* e = readdir(d)) {
+    if (strcasecmp(e->d_name, part.c_str()) == 0) {
+      found = dir + "/" + e->d_name;
+      break;
+    }
+  }
+  closedir(d);
+  return found;
+}
+
+std::string FindUnder(const std::string& dir, const std::vector<std::string>& parts) {
+  std::string cur = dir.empty() ? std::string(".") : dir;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    if (part == "." ) continue;
+    if (part == "..") {
+      cur += "/..";
+      continue;
+    }
+    if (!IsDirectory(cur)) return {};
+    cur = FindEntry(cur, part);
+    if (cur.empty()) return {};
+  }
+  return IsRegularFile(cur) ? cur : std::string();
+}
+
+}  // namespace
+
+std::string ResolveInclude(const std::string& rawName, const std::string& includingFile,
+                           const std::vector<std::string>& includeDirs) {
+  std::string name = rawName;
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
+  while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.erase(0, 1);
+  for (char& c : name)
+    if (c == '\\') c = '/';
+  if (name.empty()) return {};
+  // An absolute Windows path ("C:/lib/x.apl", "/lib/x.apl") means nothing here: use its file name.
+  const bool absolute = name[0] == '/' || (name.size() > 1 && name[1] == ':');
+  std::vector<std::string> parts;
+  size_t s = 0;
+  while (s <= name.size()) {
+    size_t e = name.find('/', s);
+    if (e == std::string::npos) e = name.size();
+    if (e > s) parts.push_back(name.substr(s, e - s));
+    s = e + 1;
+  }
+  if (parts.empty()) return {};
+  std::vector<std::string> dirs;
+  const size_t slash = includingFile.find_last_of('/');
+  dirs.push_back(slash == std::string::npos ? std::string(".") : includingFile.substr(0, slash));
+  dirs.insert(dirs.end(), includeDirs.begin(), includeDirs.end());
+  const std::vector<std::string> base{parts.back()};
+  for (const std::string& dir : dirs) {
+    std::string p;
+    if (!absolute) p = FindUnder(dir, parts);
+    if (p.empty() && (parts.size() > 1 || absolute)) p = FindUnder(dir, base);
+    if (p.empty()) continue;
+    if (slash == std::string::npos && &dir == &dirs.front() && p.compare(0, 2, "./") == 0) p.erase(0, 2);
+    return p;
+  }
+  return {};
+}
+
+std::string CanonicalPath(const std::string& path) {
+  char buf[PATH_MAX];
+  if (!realpath(path.c_str(), buf)) return {};
+  return buf;
+}
+
+}  // namespace ide

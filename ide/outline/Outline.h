@@ -1,0 +1,139 @@
+// The stand-in IDE's outline model: the items of one loaded application (its
+// own items and those merged in from included libraries), in outline order,
+// with their tree links, type codes, texts and source positions.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ide {
+
+using ItemId = uint32_t;  // index into the outline's item array
+constexpr ItemId kNoItem = 0xFFFFFFFFu;
+
+struct SourceFile {
+  std::string path;  // path as given (main file) or as found (libraries)
+};
+
+namespace detail {
+// One outline item. Texts are spans into the store of the item's file: the
+// file buffer, or (bit 31 of an offset set) the file's arena of rebuilt texts.
+struct ItemRec {
+  ItemId parent = kNoItem;
+  ItemId next = kNoItem;
+  ItemId prev = kNoItem;
+  uint32_t line = 0;
+  uint32_t base = 0;      // store offset of the title
+  uint32_t titleLen = 0;
+  uint32_t textRel = 0;   // text start, relative to base
+  uint32_t textLen = 0;
+  uint32_t nameRel = 0;   // name start, relative to base
+  uint32_t nameLen = 0;
+  uint32_t classOff = 0;  // object class: store offset (same file) and length
+  uint32_t classLen = 0;
+  ItemId including = kNoItem;
+  uint16_t level = 0;
+  uint16_t type = 0;
+  uint16_t file = 0;
+  uint16_t flags = 0;
+};
+constexpr uint16_t kIncludedFlag = 1;
+constexpr uint32_t kArenaBit = 0x80000000u;
+
+// The item array, in fixed-size chunks: it grows without moving what it holds,
+// so loading never needs room for two copies of it.
+class ItemVector {
+ public:
+  ItemRec& operator[](size_t i) { return chunks_[i >> kShift][i & kMask]; }
+  const ItemRec& operator[](size_t i) const { return chunks_[i >> kShift][i & kMask]; }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  ItemRec& back() { return (*this)[size_ - 1]; }
+  void push_back(const ItemRec& r) {
+    if ((size_ >> kShift) == chunks_.size()) chunks_.emplace_back(new ItemRec[kChunk]);
+    (*this)[size_++] = r;
+  }
+  void resize(size_t n) {  // shrinking only
+    if (n >= size_) return;
+    size_ = n;
+    chunks_.resize((n + kChunk - 1) >> kShift);
+  }
+  void clear() { resize(0); }
+  // Frees the chunk holding items [k << kShift, (k + 1) << kShift); they must not be used again.
+  void ReleaseChunkOf(size_t i) { chunks_[i >> kShift].reset(); }
+  void swap(ItemVector& o) noexcept {
+    chunks_.swap(o.chunks_);
+    std::swap(size_, o.size_);
+  }
+
+ private:
+  static constexpr size_t kShift = 13;
+  static constexpr size_t kChunk = size_t(1) << kShift;
+  static constexpr size_t kMask = kChunk - 1;
+  std::vector<std::unique_ptr<ItemRec[]>> chunks_;
+  size_t size_ = 0;
+};
+
+struct FileStore {
+  SourceFile source;
+  std::string buffer;  // the file's text (UTF-8 after conversion of UTF-16 input)
+  std::string arena;   // texts that had to be rebuilt
+  std::string_view View(uint32_t off, uint32_t len) const {
+    const std::string& s = (off & kArenaBit) ? arena : buffer;
+    return std::string_view(s.data() + (off & ~kArenaBit), len);
+  }
+};
+
+struct DataBlockRec {
+  ItemId item;
+  uint16_t file;
+  uint32_t off;  // raw ".data ..." through ".enddata" in the file buffer
+  uint32_t len;
+};
+}  // namespace detail
+
+class Outline {
+ public:
+  size_t Count() const { return items_.size(); }
+  ItemId Root() const { return items_.empty() ? kNoItem : 0; }
+  ItemId Parent(ItemId i) const { return Valid(i) ? items_[i].parent : kNoItem; }
+  ItemId FirstChild(ItemId i) const;
+  ItemId NextSibling(ItemId i) const { return Valid(i) ? items_[i].next : kNoItem; }
+  ItemId PrevSibling(ItemId i) const { return Valid(i) ? items_[i].prev : kNoItem; }
+  ItemId LastChild(ItemId i) const;
+  int Level(ItemId i) const { return Valid(i) ? items_[i].level : -1; }
+  int Type(ItemId i) const { return Valid(i) ? items_[i].type : 0; }
+  std::string_view Title(ItemId i) const;
+  std::string_view Text(ItemId i) const;
+  std::string_view Name(ItemId i) const;
+  std::string_view ObjectClass(ItemId i) const;
+  // Title + (":" unless Text is empty or the type is colon-less) + " " + Text.
+  std::string OutlineLine(ItemId i) const;
+  const SourceFile& File(ItemId i) const;
+  int Line(ItemId i) const { return Valid(i) ? static_cast<int>(items_[i].line) : 0; }
+  bool IsIncluded(ItemId i) const { return Valid(i) && (items_[i].flags & detail::kIncludedFlag); }
+  ItemId IncludingItem(ItemId i) const { return Valid(i) ? items_[i].including : kNoItem; }
+  // The item's ".data NAME" ... ".enddata" blocks as the file has them, in file order.
+  std::vector<std::string_view> DataBlocks(ItemId i) const;
+
+  // The source files of the outline: the main file first, then the libraries in load order.
+  size_t FileCount() const { return files_.size(); }
+  const SourceFile& FileAt(size_t index) const { return files_[index].source; }
+
+  void Clear();
+  void Swap(Outline& other) noexcept;
+
+ private:
+  friend class OutlineBuilder;
+  bool Valid(ItemId i) const { return i < items_.size(); }
+
+  detail::ItemVector items_;
+  std::vector<detail::FileStore> files_;
+  std::vector<detail::DataBlockRec> dataBlocks_;  // sorted by item
+};
+
+}  // namespace ide

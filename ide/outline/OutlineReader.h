@@ -1,0 +1,33 @@
+// Loading an outline from the IDE's text formats (".head" lines or tab
+// indentation), with the libraries named by its File Include items merged in.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ide/outline/Outline.h"
+
+namespace ide {
+
+// Deepest item level the reader accepts (the root is level 0). It bounds the
+// recursion of every walk over the outline.
+constexpr int kMaxOutlineLevel = 256;
+
+struct LoadOptions {
+  std::vector<std::string> includeDirs;  // searched for libraries after the including file's folder
+};
+
+struct LoadStatus {
+  bool ok = false;
+  std::string description;  // e.g. "not a text-format outline", "level jumps from 2 to 4"
+  std::string file;
+  int line = 0;             // 0 when not about a line
+  std::vector<std::string> warnings;  // e.g. "foo.apl:12: included library 'bar.apl' not found"
+  explicit operator bool() const { return ok; }
+  std::string Message() const;  // "FILE:LINE: description" or "FILE: description"
+};
+
+// Loads `path`; on failure `out` is left untouched.
+LoadStatus LoadOutline(const std::string& path, const LoadOptions& options, Outline& out);
+
+}  // namespace ide

@@ -1,0 +1,99 @@
+// File reading and byte-order-mark handling for the outline reader.
+#include "ide/outline/TextDecoding.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace ide {
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
+    error = std::string("cannot open file: ") + std::strerror(errno);
+    return false;
+  }
+  struct stat st;
+  if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
+    std::fclose(f);
+    error = "cannot read file: not a regular file";
+    return false;
+  }
+  std::string data;
+  data.resize(static_cast<size_t>(st.st_size));
+  size_t got = data.empty() ? 0 : std::fread(&data[0], 1, data.size(), f);
+  const bool bad = std::ferror(f) != 0;
+  std::fclose(f);
+  if (bad || got != data.size()) {
+    error = "cannot read file: read error";
+    return false;
+  }
+  out.swap(data);
+  return true;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+}  // namespace
+
+bool DecodeOutlineText(std::string& buffer, size_t& start, std::string& error) {
+  start = 0;
+  const auto* b = reinterpret_cast<const unsigned char*>(buffer.data());
+  const size_t n = buffer.size();
+  if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
+    start = 3;
+    return true;
+  }
+  const bool le = n >= 2 && b[0] == 0xFF && b[1] == 0xFE;
+  const bool be = n >= 2 && b[0] == 0xFE && b[1] == 0xFF;
+  if (!le && !be) return true;
+  if (n % 2 != 0) {
+    error = "malformed UTF-16 text (odd number of bytes)";
+    return false;
+  }
+  std::string out;
+  out.reserve(n);
+  for (size_t i = 2; i < n; i += 2) {
+    uint32_t u = le ? (b[i] | (b[i + 1] << 8)) : ((b[i] << 8) | b[i + 1]);
+    if (u >= 0xD800 && u <= 0xDBFF) {
+      if (i + 3 >= n) {
+        error = "malformed UTF-16 text (unpaired surrogate)";
+        return false;
+      }
+      uint32_t v = le ? (b[i + 2] | (b[i + 3] << 8)) : ((b[i + 2] << 8) | b[i + 3]);
+      if (v < 0xDC00 || v > 0xDFFF) {
+        error = "malformed UTF-16 text (unpaired surrogate)";
+        return false;
+      }
+      u = 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00);
+      i += 2;
+    } else if (u >= 0xDC00 && u <= 0xDFFF) {
+      error = "malformed UTF-16 text (unpaired surrogate)";
+      return false;
+    }
+    AppendUtf8(out, u);
+  }
+  buffer.swap(out);
+  return true;
+}
+
+}  // namespace ide

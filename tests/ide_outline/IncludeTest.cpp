@@ -1,0 +1,202 @@
+// File Include items: where the IDE finds a library, how its items are merged
+// into the application's sections, and the warnings for missing libraries,
+// cycles and libraries that are not text outlines.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "OutlineTestUtil.h"
+#include "ide/outline/ItemTypes.h"
+#include "ide/outline/OutlineReader.h"
+
+using ide::ItemId;
+using ide::kNoItem;
+using ide::LoadOptions;
+using ide::LoadStatus;
+using ide::Outline;
+using ide_test::TempDir;
+
+namespace {
+
+std::string App(const std::vector<std::string>& includes, const std::string& classes = "",
+                const std::string& extra = "") {
+  std::string s =
+      ".head 0 +  Application Description: app\n"
+      ".head 1 -  Outline Version - 4.0.28\n"
+      ".head 1 +  Design-time Settings\n"
+      ".head 2 -  Visible? Yes\n"
+      ".head 1 +  Libraries\n";
+  for (const std::string& i : includes) s += ".head 2 -  File Include: " + i + "\n";
+  s += ".head 1 +  Global Declarations\n"
+       ".head 2 +  Class Definitions\n" +
+       classes + extra + ".head 1 +  Form Window: frmApp\n";
+  return s;
+}
+
+std::string Lib(const std::string& cls, const std::vector<std::string>& includes = {}) {
+  std::string s =
+      ".head 0 +  Application Description: lib\n"
+      ".head 1 -  Outline Version - 4.0.28\n"
+      ".head 1 +  Design-time Settings\n"
+      ".head 2 -  Visible? No\n"
+      ".head 1 +  Libraries\n";
+  for (const std::string& i : includes) s += ".head 2 -  File Include: " + i + "\n";
+  s += ".head 1 +  Global Declarations\n"
+       ".head 2 +  Window Defaults\n"
+       ".head 3 -  Form Window\n"
+       ".head 2 +  Constants\n"
+       ".head 3 +  User\n"
+       ".head 4 -  Number: N_" + cls + " = 1\n"
+       ".head 2 +  Class Definitions\n"
+       ".head 3 +  Functional Class: " + cls + "\n"
+       ".head 4 -  Derived From\n"
+       ".head 2 +  Internal Functions\n"
+       ".head 3 +  Function: F_" + cls + "\n"
+       ".head 1 +  Form Window: frm_" + cls + "\n";
+  return s;
+}
+
+ItemId Find(const Outline& o, int type, std::string_view name) {
+  for (ItemId i = 0; i < o.Count(); ++i)
+    if (o.Type(i) == type && o.Name(i) == name) return i;
+  return kNoItem;
+}
+
+ItemId Child(const Outline& o, ItemId parent, int type) {
+  for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
+    if (o.Type(c) == type) return c;
+  return kNoItem;
+}
+
+std::vector<std::string> ChildNames(const Outline& o, ItemId parent) {
+  std::vector<std::string> out;
+  for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
+    out.emplace_back(o.Name(c).empty() ? o.Title(c) : o.Name(c));
+  return out;
+}
+
+// The outline is in outline order: every item's parent precedes it and levels agree.
+void ExpectConsistent(const Outline& o) {
+  for (ItemId i = 1; i < o.Count(); ++i) {
+    ASSERT_LT(o.Parent(i), i);
+    ASSERT_EQ(o.Level(i), o.Level(o.Parent(i)) + 1);
+    if (o.PrevSibling(i) != kNoItem) {
+      ASSERT_EQ(o.NextSibling(o.PrevSibling(i)), i);
+    }
+  }
+}
+
+TEST(Includes, LibraryItemsAreMergedIntoTheApplicationsSections) {
+  TempDir dir;
+  dir.Write("Lib1.APL", Lib("cOne"));
+  dir.Write("lib2.apl", Lib("cTwo"));
+  const std::string app = dir.Write(
+      "app.apt", App({"lib1.apl", "LIB2.apl"}, ".head 3 +  Functional Class: cApp\n"));
+  Outline o;
+  LoadStatus s = ide::LoadOutline(app, LoadOptions{}, o);
+  ASSERT_TRUE(s) << s.Message();
+  EXPECT_TRUE(s.warnings.empty());
+  ExpectConsistent(o);
+  namespace T = ide::ItemType;
+  const ItemId gd = Child(o, 0, T::GlobalDeclarations);
+  const ItemId classes = Child(o, gd, T::ClassDefinitions);
+  // Included items come first, in include order, then the application's own.
+  EXPECT_EQ(ChildNames(o, classes), (std::vector<std::string>{"cOne", "cTwo", "cApp"}));
+  EXPECT_EQ(ChildNames(o, 0), (std::vector<std::string>{"Outline Version - 4.0.28", "Design-time Settings",
+                                                         "Libraries", "Global Declarations", "frm_cOne",
+                                                         "frm_cTwo", "frmApp"}));
+  // Sections the application lacks come in from the library, marked included.
+  const ItemId functions = Child(o, gd, T::InternalFunctions);
+  ASSERT_NE(functions, kNoItem);
+  EXPECT_TRUE(o.IsIncluded(functions));
+  EXPECT_EQ(ChildNames(o, functions), (std::vector<std::string>{"F_cOne", "F_cTwo"}));
+  const ItemId user = Child(o, Child(o, gd, T::Constants), T::ConstantsUser);
+  EXPECT_EQ(ChildNames(o, user), (std::vector<std::string>{"N_cOne", "N_cTwo"}));
+  // Design-time settings and window defaults of libraries are not merged.
+  EXPECT_EQ(ChildNames(o, Child(o, 0, T::DesignTimeSettings)), std::vector<std::string>{"Visible?"});
+  EXPECT_EQ(Child(o, gd, T::WindowDefaults), kNoItem);
+  // Each included item knows its file, its line there and the File Include that brought it.
+  const ItemId one = Find(o, T::FunctionalClass, "cOne");
+  EXPECT_TRUE(o.IsIncluded(one));
+  EXPECT_EQ(o.File(one).path, dir.path() + "/Lib1.APL");
+  EXPECT_EQ(o.Line(one), 13);
+  EXPECT_EQ(o.Type(o.IncludingItem(one)), T::FileInclude);
+  EXPECT_EQ(o.Text(o.IncludingItem(one)), "lib1.apl");
+  EXPECT_EQ(o.Text(o.IncludingItem(Find(o, T::Function, "F_cTwo"))), "LIB2.apl");
+  EXPECT_FALSE(o.IsIncluded(Find(o, T::FunctionalClass, "cApp")));
+  EXPECT_EQ(o.IncludingItem(Find(o, T::FunctionalClass, "cApp")), kNoItem);
+}
+
+TEST(Includes, NestedIncludesNameTheNearestIncludingItem) {
+  TempDir dir;
+  dir.Write("mid.apl", Lib("cMid", {"deep.apl"}));
+  dir.Write("deep.apl", Lib("cDeep"));
+  Outline o;
+  LoadStatus s = ide::LoadOutline(dir.Write("app.apt", App({"mid.apl"})), LoadOptions{}, o);
+  ASSERT_TRUE(s) << s.Message();
+  EXPECT_TRUE(s.warnings.empty());
+  ExpectConsistent(o);
+  namespace T = ide::ItemType;
+  const ItemId libs = Child(o, 0, T::Libraries);
+  // The library's File Include item shows in the application's Libraries, included.
+  EXPECT_EQ(ChildNames(o, libs), (std::vector<std::string>{"File Include", "File Include"}));
+  const ItemId nested = o.FirstChild(libs), own = o.NextSibling(nested);
+  EXPECT_EQ(o.Text(nested), "deep.apl");
+  EXPECT_TRUE(o.IsIncluded(nested));
+  EXPECT_EQ(o.IncludingItem(nested), own);
+  EXPECT_FALSE(o.IsIncluded(own));
+  EXPECT_EQ(o.IncludingItem(Find(o, T::FunctionalClass, "cDeep")), nested);
+  EXPECT_EQ(o.IncludingItem(Find(o, T::FunctionalClass, "cMid")), own);
+  // A library's own includes come before its items.
+  EXPECT_EQ(ChildNames(o, Child(o, Child(o, 0, T::GlobalDeclarations), T::ClassDefinitions)),
+            (std::vector<std::string>{"cDeep", "cMid"}));
+}
+
+TEST(Includes, LookupOrderAndProblemsBecomeWarnings) {
+  TempDir dir, inc;
+  inc.Write("Found.Apl", Lib("cFound"));
+  dir.Write("cyc.apl", Lib("cCyc", {"APP.APT"}));
+  dir.Write("bin.apd", std::string("\x01\x02\x00\x00", 4));
+  dir.Write("broken.apl", ".head 0 +  Application Description: x\n.head 2 -  A\n");
+  const std::string app = dir.Write("app.apt", App({"found.apl", "missing.apl", "cyc.apl", "bin.apd",
+                                                    "broken.apl", "found.apl"}));
+  Outline o;
+  LoadOptions options;
+  options.includeDirs.push_back(inc.path());
+  LoadStatus s = ide::LoadOutline(app, options, o);
+  ASSERT_TRUE(s) << s.Message();
+  ExpectConsistent(o);
+  const std::vector<std::string> want = {
+      app + ":7: included library 'missing.apl' not found",
+      dir.path() + "/cyc.apl:6: include cycle app.apt -> cyc.apl -> APP.APT; 'APP.APT' is not included again",
+      app + ":9: included library 'bin.apd' (" + dir.path() + "/bin.apd) skipped: not a text-format outline",
+      app + ":10: included library 'broken.apl' (" + dir.path() +
+          "/broken.apl) skipped: line 2: level jumps from 0 to 2",
+  };
+  EXPECT_EQ(s.warnings, want);
+  namespace T = ide::ItemType;
+  EXPECT_EQ(o.File(Find(o, T::FunctionalClass, "cFound")).path, inc.path() + "/Found.Apl");
+  EXPECT_NE(Find(o, T::FunctionalClass, "cCyc"), kNoItem);
+  // The library included twice is merged once.
+  int found = 0;
+  for (ItemId i = 0; i < o.Count(); ++i) found += o.Name(i) == "cFound";
+  EXPECT_EQ(found, 1);
+}
+
+TEST(Includes, NextToTheIncludingFileComesBeforeTheIncludePath) {
+  TempDir dir, inc;
+  dir.Write("sub/lib.apl", Lib("cNear"));
+  inc.Write("lib.apl", Lib("cFar"));
+  const std::string app = dir.Write("app.apt", App({"SUB\\LIB.APL", "C:\\libs\\other\\lib.apl"}));
+  Outline o;
+  LoadOptions options;
+  options.includeDirs.push_back(inc.path());
+  LoadStatus s = ide::LoadOutline(app, options, o);
+  ASSERT_TRUE(s) << s.Message();
+  EXPECT_NE(Find(o, ide::ItemType::FunctionalClass, "cNear"), kNoItem);
+  // An absolute Windows path is looked up by its file name: the include folder's lib.apl.
+  EXPECT_NE(Find(o, ide::ItemType::FunctionalClass, "cFar"), kNoItem);
+}
+
+}  // namespace
