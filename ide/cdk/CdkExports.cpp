@@ -1,0 +1,40 @@
+// The CDK module's plain functions and its export table: the two functions
+// bound by name, and the design hook entry under its ordinal.
+#include "CdkAccess.h"
+#include "CdkEvents.h"
+#include "standin.h"
+
+namespace {
+
+// Non-zero when the item came into the outline from an included library.
+BOOL WINAPI CDKIsItemIncluded(HOUTLINE hOutline, HITEM hItem) {
+  ide::ItemId id = cdk::ItemOf(hOutline, hItem);
+  return id != ide::kNoItem && cdk::OutlineOf(hOutline)->IsIncluded(id) ? TRUE : FALSE;
+}
+
+// Marks (bSelect non-zero) or unmarks an item in the outline editor.
+BOOL WINAPI CDKOutlineChangeSelect(HOUTLINE hOutline, HITEM hItem, BOOL bSelect) {
+  return ide::Ide::Instance().SetMarked(hOutline, hItem, bSelect != FALSE) ? TRUE : FALSE;
+}
+
+// The design hook entry: the IDE has set the tool's design hook, so the
+// registered sink hears OnRegistrationHookSet. It does not wait for
+// CDKStartNotifications, since it is what leads to it. FALSE without a sink.
+BOOL WINAPI CdkDesignHookSet(HWND /*hWndMain*/, DWORD /*dwReserved*/) {
+  CGNotificationInterface* sink = CdkRegisteredSink();
+  if (sink == nullptr || !sink->IsValid()) return FALSE;
+  sink->OnRegistrationHookSet();
+  return TRUE;
+}
+
+// The signatures as the add-in binds them.
+[[maybe_unused]] constexpr PFN_CDKISITEMINCLUDED kIsItemIncluded = &CDKIsItemIncluded;
+[[maybe_unused]] constexpr PFN_CDKOUTLINECHANGESELECT kChangeSelect = &CDKOutlineChangeSelect;
+[[maybe_unused]] constexpr PFN_SWINDESIGNHOOKSET kDesignHookSet = &CdkDesignHookSet;
+
+STANDIN_EXPORTS(
+    STANDIN_EXPORT(90, CDKIsItemIncluded),
+    STANDIN_EXPORT(91, CDKOutlineChangeSelect),
+    STANDIN_EXPORT_NONAME(CDK_ORDINAL_DESIGNHOOKSET, CdkDesignHookSet));
+
+}  // namespace

@@ -1,0 +1,210 @@
+// The shell: starting and ending the IDE, and passing between the core, the
+// windows, the tool DLLs and the events.
+#include "Shell.h"
+
+namespace ide::shell {
+
+namespace {
+constexpr WORD kWaitCursorId = 32514;  // IDC_WAIT
+}  // namespace
+
+Shell::Shell() : window_(*this) {}
+
+Shell::~Shell() { Exit(); }
+
+bool Shell::Start() {
+  if (started_) return !exited_;
+  if (!window_.Create()) return false;
+  started_ = true;
+  const WindowTree& t = window_.Tree();
+  tree_.Attach(t.outlineTree);
+  editor_.Attach(t.outlineView);
+  report_.Attach(t.report);
+  Ide& ide = Ide::Instance();
+  ide.SetMainWindow(t.main);
+  ide.AddObserver(this);
+  if (ide.Application() != 0) ApplicationChanged(ide.Application());
+  return true;
+}
+
+void Shell::Exit() {
+  if (!started_ || exited_) return;
+  exited_ = true;
+  Ide& ide = Ide::Instance();
+  events_.TaskShutdown(ide.Application());
+  tools_.UnloadAll();
+  ide.RemoveObserver(this);
+  if (ide.Application() != 0 && ide.FrameWindow(ide.Application()) == window_.Tree().outlineFrame)
+    ide.SetFrameWindow(ide.Application(), nullptr);
+  if (ide.MainWindow() == window_.Tree().main) ide.SetMainWindow(nullptr);
+  editor_.Closed();
+  report_.Detach();
+  tree_.Attach(nullptr);
+  window_.Destroy();
+  input_.Pump();  // what the teardown posted
+}
+
+// ---------------------------------------------------------------- files
+
+LoadStatus Shell::OpenFile(const std::string& path, const LoadOptions& options) {
+  Ide& ide = Ide::Instance();
+  HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  OutlineHandle handle = 0;
+  OutlineHandle old = ide.Application();
+  LoadStatus status = old != 0 ? ide.ReplaceOutline(old, path, options, &handle)
+                               : ide.OpenOutline(path, options, &handle);
+  SetCursor(previous);
+  if (status && handle != 0) events_.FileRead(handle);
+  return status;
+}
+
+void Shell::CloseFile() {
+  Ide& ide = Ide::Instance();
+  OutlineHandle app = ide.Application();
+  if (app == 0) return;
+  events_.FileClose(app);
+  ide.CloseOutline(app);
+}
+
+// ---------------------------------------------------------------- tools
+
+bool Shell::LoadTool(const std::string& dllName) { return tools_.Load(dllName, window_.Tree().main); }
+
+bool Shell::RunTool(int parameter, const std::string& arguments, const std::string& dllName) {
+  bool ran = tools_.Run(parameter, arguments, dllName);
+  input_.Pump();  // what the tool posted
+  return ran;
+}
+
+// ---------------------------------------------------------------- events
+
+void Shell::Activate() {
+  HWND main = window_.Tree().main;
+  if (main == nullptr) return;
+  if (!IsWindowVisible(main)) ShowWindow(main, SW_SHOWNA);
+  SetForegroundWindow(main);  // WM_ACTIVATE reaches MainWindowActivated
+  input_.Pump();
+}
+
+void Shell::Deactivate() {
+  HWND other = window_.Tree().otherApplication;
+  if (other == nullptr) return;
+  if (!IsWindowVisible(other)) ShowWindow(other, SW_SHOWNA);
+  SetForegroundWindow(other);
+  input_.Pump();
+}
+
+void Shell::RunDesign() { events_.RunDesign(Ide::Instance().Application()); }
+void Shell::RunUser() { events_.RunUser(Ide::Instance().Application()); }
+
+void Shell::NotifyOutline(CdkOutlineCode code, ItemHandle item) {
+  events_.Outline(code, Ide::Instance().Application(), item);
+}
+
+void Shell::MainWindowActivated(bool active) {
+  OutlineHandle app = Ide::Instance().Application();
+  if (!active) {
+    events_.TaskDeactivate(app);
+    return;
+  }
+  events_.TaskActivate(app);
+  if (editor_.IsOpen())
+    editor_.Focus();
+  else if (window_.Tree().outlineView)
+    SetFocus(window_.Tree().outlineView);
+}
+
+void Shell::MainWindowClosing() {
+  Exit();
+  PostQuitMessage(0);
+}
+
+// ---------------------------------------------------------------- outline editor
+
+bool Shell::BeginEdit(ItemHandle item, int caret) {
+  Ide& ide = Ide::Instance();
+  if (!ide.BeginEdit(ide.Application(), item)) return false;
+  if (caret >= 0) SetEditCaret(caret, caret);
+  return true;
+}
+
+bool Shell::SetEditCaret(int start, int end) {
+  Ide& ide = Ide::Instance();
+  if (!ide.Edit().IsOpen()) return false;
+  ide.SetEditSelection(start, end);
+  editor_.TextChanged(ide.Edit());
+  return true;
+}
+
+void Shell::EndEdit() { Ide::Instance().EndEdit(); }
+
+bool Shell::Mark(ItemHandle item) {
+  Ide& ide = Ide::Instance();
+  if (!ide.Mark(ide.Application(), item)) return false;
+  events_.Outline(CDK_ITEM_SELECTED, ide.Application(), item);
+  return true;
+}
+
+bool Shell::Unmark(ItemHandle item) {
+  Ide& ide = Ide::Instance();
+  return ide.Unmark(ide.Application(), item);
+}
+
+void Shell::ClearMarks() { Ide::Instance().ClearMarks(Ide::Instance().Application()); }
+
+bool Shell::SelectTreeItem(ItemHandle item) { return tree_.Select(item); }
+
+bool Shell::OpenReportLine(size_t index) {
+  const std::vector<ReportLine>& lines = report_.Lines();
+  if (index >= lines.size() || lines[index].item == 0) return false;
+  Ide& ide = Ide::Instance();
+  if (!ide.SetCurrentItem(lines[index].outline, lines[index].item)) return false;
+  ide.ActivateView(lines[index].outline);
+  return true;
+}
+
+bool Shell::IsWaitCursor() const { return standin::CurrentCursorId() == kWaitCursorId; }
+
+// ---------------------------------------------------------------- the core's changes
+
+void Shell::OutlineClosed(OutlineHandle outline) {
+  if (tree_.Outline() == outline) {
+    tree_.Clear();
+    window_.SetDocumentTitle(nullptr);
+  }
+}
+
+void Shell::ApplicationChanged(OutlineHandle outline) {
+  Ide& ide = Ide::Instance();
+  tree_.Fill(outline);
+  if (outline != 0) {
+    ide.SetFrameWindow(outline, window_.Tree().outlineFrame);
+    window_.SetDocumentTitle(ide.FileName(outline).c_str());
+  } else {
+    window_.SetDocumentTitle(nullptr);
+  }
+}
+
+void Shell::ReportLineAdded(size_t index) {
+  const std::vector<ReportLine>& lines = Ide::Instance().ReportLines();
+  if (index < lines.size()) report_.LineAdded(lines[index]);
+}
+
+void Shell::ReportCleared() { report_.Cleared(); }
+void Shell::ErrorLogShown(bool open) { report_.Shown(open); }
+
+void Shell::EditOpened(OutlineHandle, ItemHandle) { editor_.Opened(Ide::Instance().Edit()); }
+void Shell::EditTextChanged() { editor_.TextChanged(Ide::Instance().Edit()); }
+void Shell::EditClosed(OutlineHandle, ItemHandle) { editor_.Closed(); }
+
+// The IDE's current item follows the tree's caret.
+LRESULT Shell::OutlineTreeNotify(const NMHDR& header) {
+  if (header.code == TVN_SELCHANGEDA) {
+    const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
+    ItemHandle item = static_cast<ItemHandle>(change.itemNew.lParam);
+    if (item != 0 && tree_.Outline() != 0) Ide::Instance().SetCurrentItem(tree_.Outline(), item);
+  }
+  return 0;
+}
+
+}  // namespace ide::shell

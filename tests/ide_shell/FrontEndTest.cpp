@@ -1,0 +1,167 @@
+// The front end `olvaren` as a user runs it: the outline listing of the
+// sample and of real programs, its line format, and its errors and warnings.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ide/outline/OutlineReader.h"
+
+namespace {
+
+struct Result {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string TempPath(const std::string& name) {
+  const char* dir = std::getenv("TMPDIR");
+  return std::string(dir ? dir : "/tmp") + "/olvaren_fe_" + std::to_string(getpid()) + "_" + name;
+}
+
+// Runs the built front end with the arguments (each quoted for the shell).
+Result RunOlvaren(const std::vector<std::string>& args) {
+  std::string errPath = TempPath("stderr");
+  std::string command = std::string("'") + OLVAREN_MODULE_DIR + "/olvaren'";
+  for (const std::string& a : args) command += " '" + a + "'";
+  command += " 2>'" + errPath + "'";
+  Result r;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return r;
+  char buffer[65536];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+  int status = pclose(pipe);
+  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.err = ReadAll(errPath);
+  std::remove(errPath.c_str());
+  return r;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Checks one listing against the outline the reader gives for the same file:
+// one line per item, in order, "FILE:LINE: LEVEL TYPE TEXT".
+void ExpectListingMatches(const std::string& file, const std::vector<std::string>& includeDirs,
+                          const std::vector<std::string>& lines) {
+  ide::LoadOptions options;
+  options.includeDirs = includeDirs;
+  ide::Outline outline;
+  ide::LoadStatus status = ide::LoadOutline(file, options, outline);
+  ASSERT_TRUE(status) << status.Message();
+  ASSERT_EQ(lines.size(), outline.Count());
+  static const std::regex kFormat(R"(^(.+):([0-9]+): ([0-9]+) ([0-9]+) (.*)$)");
+  for (ide::ItemId i = 0; i < outline.Count(); ++i) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(lines[i], m, kFormat)) << lines[i];
+    EXPECT_EQ(m[1].str(), outline.File(i).path) << lines[i];
+    EXPECT_EQ(std::stoi(m[2].str()), outline.Line(i)) << lines[i];
+    EXPECT_EQ(std::stoi(m[3].str()), outline.Level(i)) << lines[i];
+    EXPECT_EQ(std::stoi(m[4].str()), outline.Type(i)) << lines[i];
+    ASSERT_EQ(lines[i].find_first_of("\r\t"), std::string::npos) << lines[i];
+  }
+}
+
+const std::string kSample = std::string(OLVAREN_SOURCE_DIR) + "/samples/Olvaren_Sample.app";
+
+TEST(FrontEnd, HelpListsTheSubcommands) {
+  Result r = RunOlvaren({"--help"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_NE(r.out.find("outline"), std::string::npos) << r.out;
+}
+
+TEST(FrontEnd, OutlineListsEveryItemOfTheSampleAndItsLibrary) {
+  Result r = RunOlvaren({"outline", kSample});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  std::vector<std::string> lines = Lines(r.out);
+  ExpectListingMatches(kSample, {}, lines);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].rfind(kSample + ":1: 0 ", 0), 0u) << lines[0];
+  // Multi-line texts stay on one line; the library's items name the library.
+  EXPECT_NE(lines[0].find("Olvaren sample application A small shape editor"), std::string::npos) << lines[0];
+  bool fromLibrary = false;
+  for (const std::string& line : lines)
+    if (line.find("/samples/Olvaren_Lib.apl:") != std::string::npos &&
+        line.find("Functional Class: fcObject") != std::string::npos)
+      fromLibrary = true;
+  EXPECT_TRUE(fromLibrary);
+}
+
+TEST(FrontEnd, UsageAndInputErrorsExitWithTwo) {
+  std::string notOutline = TempPath("not_outline.app");
+  std::ofstream(notOutline) << "hello\nworld\n";
+  struct Case {
+    std::vector<std::string> args;
+    std::string errStart;  // what stderr begins with ("" = anything)
+  };
+  const Case cases[] = {
+      {{}, ""},
+      {{"outline"}, ""},
+      {{"bogus"}, ""},
+      {{"outline", kSample, "--no-such-option"}, ""},
+      {{"outline", kSample + ".missing"}, kSample + ".missing:"},
+      {{"outline", notOutline}, notOutline + ":"},
+  };
+  for (const Case& c : cases) {
+    Result r = RunOlvaren(c.args);
+    std::string shown = c.args.empty() ? "(none)" : c.args[0];
+    EXPECT_EQ(r.exitCode, 2) << shown << ": " << r.err;
+    EXPECT_EQ(r.out, "") << shown;
+    EXPECT_FALSE(r.err.empty()) << shown;
+    if (!c.errStart.empty()) {
+      EXPECT_EQ(r.err.rfind(c.errStart, 0), 0u) << r.err;
+    }
+  }
+  std::remove(notOutline.c_str());
+}
+
+TEST(FrontEnd, MissingLibraryIsAWarning) {
+  std::string app = TempPath("missing_lib.app");
+  std::ofstream(app) << ".head 0 +  Application Description: t\n"
+                        ".head 1 -  Outline Version - 4.0.28\n"
+                        ".head 1 +  Libraries\n"
+                        ".head 2 -  File Include: no_such_library.apl\n";
+  Result r = RunOlvaren({"outline", app});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.err.find("no_such_library.apl"), std::string::npos) << r.err;
+  EXPECT_EQ(Lines(r.out).size(), 4u);
+  std::remove(app.c_str());
+}
+
+TEST(FrontEnd, OutlineOfRealProgramsWithTheirLibraries) {
+  const std::string corpus = OLVAREN_CORPUS_DIR;
+  if (access((corpus + "/RequestPic.apt").c_str(), R_OK) != 0) GTEST_SKIP() << "no corpus at " << corpus;
+  for (const char* name : {"RequestPic.apt", "sample_common.apt"}) {
+    std::string file = corpus + "/" + name;
+    Result r = RunOlvaren({"outline", file, "-I", corpus});
+    ASSERT_EQ(r.exitCode, 0) << name << ": " << r.err;
+    ExpectListingMatches(file, {corpus}, Lines(r.out));
+  }
+  // RequestPic.apt -> anri_lib.apl -> a_find_tbl.apl, found next to it.
+  Result r = RunOlvaren({"outline", corpus + "/RequestPic.apt"});
+  EXPECT_NE(r.out.find("/anri_lib.apl:"), std::string::npos);
+  EXPECT_NE(r.out.find("/a_find_tbl.apl:"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// `olvaren classmate FILE CLASS [-I DIR]... [--no-links]`: opens an
+// application in the stand-in IDE with the add-in loaded, marks one class
+// definition (or the item on a given line) and runs the ClassMate tool; prints
+// the report window, and the add-in's error box, if any, to standard error.
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "ReportLineFormat.h"
+#include "ide/outline/ItemTypes.h"
+#include "ide/shell/Shell.h"
+#include "standin.h"
+
+namespace olvcli {
+namespace {
+
+constexpr char kAddinDll[] = "Olvaren.dll";
+// The tool entry's argument string: the tool module is named by its second token.
+constexpr char kToolArguments[] = "Tools ClassMate";
+
+struct ClassMateOptions {
+  std::string file;
+  std::string target;  // a class name, or ":N" for the item on line N of FILE
+  std::vector<std::string> includeDirs;
+  bool noLinks = false;
+};
+
+// ":N" with N a positive decimal number: true and the number. A target that
+// starts with ':' but is no such number is an error, reported by the caller.
+bool ParseLineTarget(const std::string& target, int& line) {
+  if (target.size() < 2 || target.size() > 10) return false;
+  long value = 0;
+  for (size_t i = 1; i < target.size(); ++i) {
+    if (target[i] < '0' || target[i] > '9') return false;
+    value = value * 10 + (target[i] - '0');
+  }
+  if (value <= 0 || value > 0x7FFFFFFF) return false;
+  line = static_cast<int>(value);
+  return true;
+}
+
+// The first item of the main file that starts on `line`.
+ide::ItemId FindItemOnLine(const ide::Outline& outline, int line) {
+  const std::string& mainFile = outline.File(outline.Root()).path;
+  for (ide::ItemId i = 0; i < outline.Count(); ++i)
+    if (outline.Line(i) == line && outline.File(i).path == mainFile) return i;
+  return ide::kNoItem;
+}
+
+// The first class definition named `name`, in outline order.
+ide::ItemId FindClassDefinition(const ide::Outline& outline, const std::string& name) {
+  for (ide::ItemId i = 0; i < outline.Count(); ++i) {
+    if (!ide::IsClassDefinitionType(outline.Type(i)) || outline.Name(i) != name) continue;
+    ide::ItemId parent = outline.Parent(i);
+    if (parent != ide::kNoItem && outline.Type(parent) == ide::ItemType::ClassDefinitions) return i;
+  }
+  return ide::kNoItem;
+}
+
+int RunClassMate(const ClassMateOptions& options) {
+  int line = 0;
+  bool byLine = !options.target.empty() && options.target[0] == ':';
+  if (byLine && !ParseLineTarget(options.target, line)) {
+    std::cerr << "classmate: '" << options.target << "' is no line number (expected :N with N from 1)\n";
+    return kExitUsage;
+  }
+
+  ide::shell::Shell shell;
+  if (!shell.Start()) {
+    std::cerr << "classmate: the IDE's windows could not be created\n";
+    return kExitFailure;
+  }
+  // The IDE loads its tools when it starts, before any file is opened.
+  if (!shell.LoadTool(kAddinDll)) {
+    std::cerr << "classmate: " << kAddinDll << ": " << shell.ToolError() << '\n';
+    return kExitFailure;
+  }
+
+  ide::LoadOptions load;
+  load.includeDirs = options.includeDirs;
+  ide::LoadStatus status = shell.OpenFile(options.file, load);
+  for (const std::string& warning : status.warnings) std::cerr << "warning: " << warning << '\n';
+  if (!status) {
+    std::cerr << status.Message() << '\n';
+    return kExitUsage;
+  }
+  const ide::Outline* outline = ide::Ide::Instance().GetOutline(shell.Application());
+  if (outline == nullptr || outline->Count() == 0) {
+    std::cerr << options.file << ": the IDE holds no outline for this file\n";
+    return kExitFailure;
+  }
+
+  ide::ItemId item = byLine ? FindItemOnLine(*outline, line) : FindClassDefinition(*outline, options.target);
+  if (item == ide::kNoItem) {
+    if (byLine)
+      std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";
+    else
+      std::cerr << options.file << ": no class definition named '" << options.target << "'\n";
+    return kExitUsage;
+  }
+  shell.Mark(ide::ToItemHandle(item));
+
+  standin::ClearMessageBoxes();
+  if (!shell.RunTool(0, kToolArguments, kAddinDll)) {
+    std::cerr << "classmate: " << kAddinDll << " has no tool entry\n";
+    return kExitFailure;
+  }
+
+  std::string out;
+  for (const ide::ReportLine& reportLine : shell.ReportLines()) {
+    out += FormatReportLine(reportLine, !options.noLinks);
+    out += '\n';
+  }
+  std::cout << out << std::flush;
+  std::vector<standin::MessageBoxRecord> boxes = standin::TakeMessageBoxes();
+  for (const standin::MessageBoxRecord& box : boxes) std::cerr << box.caption << ": " << box.text << '\n';
+  shell.Exit();
+  if (!std::cout) return kExitFailure;
+  return boxes.empty() ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+void AddClassMateCommand(CLI::App& app, CommandResult& result) {
+  auto options = std::make_shared<ClassMateOptions>();
+  CLI::App* cmd = app.add_subcommand(
+      "classmate", "Run ClassMate on one class definition and print its class-hierarchy report as FILE:LINE: TEXT");
+  cmd->add_option("FILE", options->file, "Application or library in text format")->required();
+  cmd->add_option("CLASS", options->target,
+                  "Name of the class definition to report (the first of that name), or :N for the item on line N")
+      ->required();
+  cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
+      ->allow_extra_args(false);
+  cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");
+  cmd->callback([options, &result] { result.exitCode = RunClassMate(*options); });
+}
+
+}  // namespace olvcli

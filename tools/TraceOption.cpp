@@ -1,0 +1,29 @@
+// --trace and the settings file's place in --help (see TraceOption.h).
+#include "TraceOption.h"
+
+#include <shlobj.h>
+
+#include "standin.h"
+
+namespace olvcli {
+
+void AddTraceOption(CLI::App& app, bool& trace) {
+  app.add_flag("--trace", trace,
+               "After the command, print the add-in's debug trace (written when debug_mode is true "
+               "in the settings file) to standard error");
+  std::string path = SettingsFilePath();
+  app.footer("Settings file of the add-in: " + (path.empty() ? std::string("(no application-data folder)") : path));
+}
+
+void PrintTrace(std::ostream& out) {
+  for (const std::string& piece : standin::DebugOutput()) out << piece;
+  out.flush();
+}
+
+std::string SettingsFilePath() {
+  char folder[MAX_PATH];
+  if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != 0) return "";
+  return std::string(folder) + "/Olvaren.xml";
+}
+
+}  // namespace olvcli

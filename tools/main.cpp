@@ -1,0 +1,37 @@
+// olvaren: the command-line front end of the stand-in IDE. Each subcommand
+// comes from its own file; main() only builds the command line and runs it.
+#include <iostream>
+
+#include "Commands.h"
+#include "TraceOption.h"
+
+namespace {
+
+// Every subcommand of the front end, in the order `--help` lists them.
+const olvcli::AddCommandFn kCommands[] = {
+    olvcli::AddOutlineCommand,
+    olvcli::AddClassMateCommand,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Olvaren front end: runs Team Developer outlines through the stand-in IDE", "olvaren"};
+  app.require_subcommand(1);
+  olvcli::CommandResult result;
+  for (olvcli::AddCommandFn add : kCommands) add(app, result);
+  bool trace = false;
+  olvcli::AddTraceOption(app, trace);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);  // prints the message and the usage hint to stderr
+    return olvcli::kExitUsage;
+  }
+  if (trace) olvcli::PrintTrace(std::cerr);
+  return result.exitCode;
+}
