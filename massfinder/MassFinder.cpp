@@ -1,0 +1,11 @@
+// MassFinder's module object.
+#include "massfinder/MassFinder.h"
+
+CMassFinder::CMassFinder(COlvarenNotificationInterface* pHost)
+    : COlvarenModuleBase(pHost)
+{
+}
+
+CMassFinder::~CMassFinder()
+{
+}

@@ -1,0 +1,21 @@
+// The settings sections: every party (the host and each tool module) loads
+// the settings file afresh, finds or re-creates its own section and, as a
+// writer, saves the whole document back at once.
+#pragma once
+
+#include <afx.h>
+
+#include <pugixml.hpp>
+
+class COlvarenNotificationInterface;
+
+// Loads `doc` from host->m_settingsPath and finds the root "everything" (a
+// new one with progID="Olvaren" when the file is missing or unusable) and
+// its child `sectionName`. With `recreate` an existing section is removed
+// and a new, empty one appended at the end of the root; without it a missing
+// section is appended. TRUE when `section` exists.
+BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node& section,
+                         const COlvarenNotificationInterface* host, pugi::xml_document& doc);
+
+// Saves a writer's document to host->m_settingsPath (see SettingsFile.h).
+BOOL SaveSettings(const pugi::xml_document& doc, const COlvarenNotificationInterface* host);

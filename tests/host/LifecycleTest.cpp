@@ -1,0 +1,73 @@
+// The add-in's life cycle in the IDE beyond what other tests cover: the
+// runtime functions it binds, its error box, and an unload while the
+// keyboard hook is still installed.
+#include <stdio.h>
+
+#include <filesystem>
+
+#include "HostTestSupport.h"
+#include "ide/cdk/CdkEvents.h"
+#include "ide/shell/ToolHost.h"
+#include "standin.h"
+
+namespace {
+
+using LifecycleTest = HostTest;
+
+TEST_F(LifecycleTest, BindsEveryRuntimeFunction) {
+  StartIde("OlvarenProbe.dll");
+  char bindings[32] = "";
+  Probe<void (*)(char*, int)>("ProbeRuntimeBindings")(bindings, sizeof(bindings));
+  EXPECT_STREQ(bindings, "111111111111111");
+}
+
+// The add-in loaded from a module folder without the runtime library: run in
+// a child process from a copy of the module folder that lacks cdlli42.so.
+TEST_F(LifecycleTest, MissingRuntimeLibraryLeavesItsFunctionsUnbound) {
+  namespace fs = std::filesystem;
+  fs::path modules = Folder() + "/modules";
+  fs::create_directory(modules);
+  for (const fs::directory_entry& entry : fs::directory_iterator(OLVAREN_MODULE_DIR)) {
+    std::string name = entry.path().filename().string();
+    if ((entry.path().extension() == ".so" && name != "cdlli42.so") || name == "host_runtime_child")
+      fs::copy_file(entry.path(), modules / name);
+  }
+  FILE* child = popen((modules / "host_runtime_child").c_str(), "r");
+  ASSERT_NE(child, nullptr);
+  char line[64] = "";
+  ASSERT_NE(fgets(line, sizeof(line), child), nullptr);
+  pclose(child);
+  EXPECT_STREQ(line, "000000000000011\n");
+}
+
+TEST_F(LifecycleTest, ErrorBox) {
+  StartIde("OlvarenProbe.dll");
+  EXPECT_EQ(Probe<int (*)(const char*)>("ProbeShowErrorBox")("Nothing Selected!"), 0);
+  std::vector<standin::MessageBoxRecord> boxes = standin::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].owner, nullptr);
+  EXPECT_EQ(boxes[0].text, "Nothing Selected!");
+  EXPECT_EQ(boxes[0].caption, "An Error Occured!");
+  EXPECT_EQ(boxes[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+TEST_F(LifecycleTest, UnloadWithTheHookInstalledRemovesIt) {
+  WriteFile(SettingsFile(),
+            "<everything><module_host><property name=\"debug_mode\" value=\"1\"/></module_host></everything>");
+  standin::ClearDebugOutput();
+  {
+    // The tool DLL alone, unloaded without a deactivation or shutdown first.
+    ide::shell::ToolHost tools;
+    ASSERT_TRUE(tools.Load("Olvaren.dll", nullptr)) << tools.LastError();
+    CdkNotifyTask(CDK_TASK_ACTIVATE, 0);
+    tools.UnloadAll();
+  }
+  EXPECT_EQ(GetModuleHandleA("Olvaren.dll"), nullptr);
+  std::vector<std::string> lines = TraceLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(), "[Olvaren] CCodeJumper::StopkeyboardTracking(), Hook Uninstalled");
+  // No hook procedure of the unloaded DLL runs any more.
+  EXPECT_TRUE(standin::KeyStroke(VK_F2));
+}
+
+}  // namespace
