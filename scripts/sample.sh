@@ -8,3 +8,6 @@ olvaren="$dir/bin/olvaren"
 sample=samples/Olvaren_Sample.app
 echo "== olvaren outline $sample (first 40 items)"
 "$olvaren" outline "$sample" | head -n 40
+echo
+echo "== olvaren classmate $sample fcShape (ClassMate's report: base classes, then derived classes)"
+"$olvaren" classmate "$sample" fcShape
