@@ -6,8 +6,10 @@ cd "$(dirname "$0")/.."
 dir=$(bash scripts/build.sh | tail -n 1)
 olvaren="$dir/bin/olvaren"
 sample=samples/Olvaren_Sample.app
-echo "== olvaren outline $sample (first 40 items)"
-"$olvaren" outline "$sample" | head -n 40
+listing=$(mktemp); trap 'rm -f "$listing"' EXIT
+"$olvaren" outline "$sample" > "$listing"
+echo "== olvaren outline $sample (first 25 of $(wc -l < "$listing") items)"
+head -n 25 "$listing"
 echo
 echo "== olvaren classmate $sample fcShape (ClassMate's report: base classes, then derived classes)"
 "$olvaren" classmate "$sample" fcShape
