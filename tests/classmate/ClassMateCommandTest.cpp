@@ -4,24 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "ClassMateTestSupport.h"
+#include "RunOlvaren.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using testsupport::ProgramResult;
 
 class ClassMateCommandTest : public ::testing::Test {
 protected:
@@ -35,38 +30,25 @@ protected:
     std::filesystem::remove_all(folder_, ignored);
   }
 
-  // Runs the front end in `dir` with the arguments, its settings in a folder
-  // of the test's own.
-  Result Run(const std::string& dir, const std::vector<std::string>& args) {
-    std::string errPath = folder_ + "/stderr";
-    std::string command = "cd '" + dir + "' && XDG_CONFIG_HOME='" + folder_ + "' '" + OLVAREN_MODULE_DIR +
-                          "/olvaren' classmate";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " 2>'" + errPath + "'";
-    Result r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return r;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-    int status = pclose(pipe);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = ReadTextFile(errPath);
-    return r;
+  // Runs `olvaren classmate` in `dir` with the arguments, its settings in a
+  // folder of the test's own.
+  ProgramResult Run(const std::string& dir, std::vector<std::string> args) {
+    args.insert(args.begin(), "classmate");
+    return testsupport::RunOlvaren(args, dir, folder_);
   }
 
   std::string folder_;
 };
 
 TEST_F(ClassMateCommandTest, PrintsTheReportWithLinks) {
-  Result r = Run(ClassMateDataDir(), {"hierarchy.app", "cLibUser"});
+  ProgramResult r = Run(ClassMateDataDir(), {"hierarchy.app", "cLibUser"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, ReadTextFile(ClassMateDataDir() + "/hierarchy.cLibUser.expected"));
   EXPECT_EQ(r.err, "");
 }
 
 TEST_F(ClassMateCommandTest, NoLinksDropsTheLocations) {
-  Result r = Run(ClassMateDataDir(), {"hierarchy.app", "cJoin", "--no-links"});
+  ProgramResult r = Run(ClassMateDataDir(), {"hierarchy.app", "cJoin", "--no-links"});
   EXPECT_EQ(r.exitCode, 0);
   std::string expected = ReadTextFile(ClassMateDataDir() + "/hierarchy.cJoin.expected");
   expected = std::regex_replace(expected, std::regex("(^|\n)[^ \n]+:[0-9]+: "), "$1");
@@ -76,7 +58,7 @@ TEST_F(ClassMateCommandTest, NoLinksDropsTheLocations) {
 
 TEST_F(ClassMateCommandTest, LibrariesFromIncludeFolders) {
   std::filesystem::copy_file(ClassMateDataDir() + "/hierarchy.app", folder_ + "/hierarchy.app");
-  Result r = Run(folder_, {"hierarchy.app", "lcChild", "-I", ClassMateDataDir(), "--no-links"});
+  ProgramResult r = Run(folder_, {"hierarchy.app", "lcChild", "-I", ClassMateDataDir(), "--no-links"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out,
             "Class: lcChild (hierarchy_lib.apl)\n" + std::string(68, '-') +
@@ -84,7 +66,7 @@ TEST_F(ClassMateCommandTest, LibrariesFromIncludeFolders) {
 }
 
 TEST_F(ClassMateCommandTest, ErrorBoxGoesToStandardError) {
-  Result r = Run(ClassMateDataDir(), {"hierarchy.app", ":25"});
+  ProgramResult r = Run(ClassMateDataDir(), {"hierarchy.app", ":25"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "An Error Occured!: The selected object is not a class definition!\n");
@@ -106,7 +88,7 @@ TEST_F(ClassMateCommandTest, BadInputExitsWithUsageCode) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    Result r = Run(ClassMateDataDir(), c.args);
+    ProgramResult r = Run(ClassMateDataDir(), c.args);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;

@@ -2,55 +2,26 @@
 // sample and of real programs, its line format, and its errors and warnings.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "RunOlvaren.h"
 #include "ide/outline/OutlineReader.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testsupport::RunOlvaren;
 
 std::string TempPath(const std::string& name) {
   const char* dir = std::getenv("TMPDIR");
   return std::string(dir ? dir : "/tmp") + "/olvaren_fe_" + std::to_string(getpid()) + "_" + name;
-}
-
-// Runs the built front end with the arguments (each quoted for the shell).
-Result RunOlvaren(const std::vector<std::string>& args) {
-  std::string errPath = TempPath("stderr");
-  std::string command = std::string("'") + OLVAREN_MODULE_DIR + "/olvaren'";
-  for (const std::string& a : args) command += " '" + a + "'";
-  command += " 2>'" + errPath + "'";
-  Result r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buffer[65536];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-  int status = pclose(pipe);
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.err = ReadAll(errPath);
-  std::remove(errPath.c_str());
-  return r;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -85,13 +56,13 @@ void ExpectListingMatches(const std::string& file, const std::vector<std::string
 const std::string kSample = std::string(OLVAREN_SOURCE_DIR) + "/samples/Olvaren_Sample.app";
 
 TEST(FrontEnd, HelpListsTheSubcommands) {
-  Result r = RunOlvaren({"--help"});
+  testsupport::ProgramResult r = RunOlvaren({"--help"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_NE(r.out.find("outline"), std::string::npos) << r.out;
 }
 
 TEST(FrontEnd, OutlineListsEveryItemOfTheSampleAndItsLibrary) {
-  Result r = RunOlvaren({"outline", kSample});
+  testsupport::ProgramResult r = RunOlvaren({"outline", kSample});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   std::vector<std::string> lines = Lines(r.out);
@@ -124,7 +95,7 @@ TEST(FrontEnd, UsageAndInputErrorsExitWithTwo) {
       {{"outline", notOutline}, notOutline + ":"},
   };
   for (const Case& c : cases) {
-    Result r = RunOlvaren(c.args);
+    testsupport::ProgramResult r = RunOlvaren(c.args);
     std::string shown = c.args.empty() ? "(none)" : c.args[0];
     EXPECT_EQ(r.exitCode, 2) << shown << ": " << r.err;
     EXPECT_EQ(r.out, "") << shown;
@@ -142,7 +113,7 @@ TEST(FrontEnd, MissingLibraryIsAWarning) {
                         ".head 1 -  Outline Version - 4.0.28\n"
                         ".head 1 +  Libraries\n"
                         ".head 2 -  File Include: no_such_library.apl\n";
-  Result r = RunOlvaren({"outline", app});
+  testsupport::ProgramResult r = RunOlvaren({"outline", app});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("no_such_library.apl"), std::string::npos) << r.err;
   EXPECT_EQ(Lines(r.out).size(), 4u);
@@ -154,12 +125,12 @@ TEST(FrontEnd, OutlineOfRealProgramsWithTheirLibraries) {
   if (access((corpus + "/RequestPic.apt").c_str(), R_OK) != 0) GTEST_SKIP() << "no corpus at " << corpus;
   for (const char* name : {"RequestPic.apt", "sample_common.apt"}) {
     std::string file = corpus + "/" + name;
-    Result r = RunOlvaren({"outline", file, "-I", corpus});
+    testsupport::ProgramResult r = RunOlvaren({"outline", file, "-I", corpus});
     ASSERT_EQ(r.exitCode, 0) << name << ": " << r.err;
     ExpectListingMatches(file, {corpus}, Lines(r.out));
   }
   // RequestPic.apt -> anri_lib.apl -> a_find_tbl.apl, found next to it.
-  Result r = RunOlvaren({"outline", corpus + "/RequestPic.apt"});
+  testsupport::ProgramResult r = RunOlvaren({"outline", corpus + "/RequestPic.apt"});
   EXPECT_NE(r.out.find("/anri_lib.apl:"), std::string::npos);
   EXPECT_NE(r.out.find("/a_find_tbl.apl:"), std::string::npos);
 }
