@@ -5,7 +5,8 @@
 // Hooks for thread 0 cover every thread and need a module handle. Hook
 // types called by the stand-in: WH_KEYBOARD (keyboard device), WH_GETMESSAGE
 // (GetMessageA/PeekMessageA), WH_CBT (HCBT_CREATEWND, HCBT_DESTROYWND,
-// HCBT_SETFOCUS). Other types are accepted but never called.
+// HCBT_SETFOCUS). The stand-in never runs the other types, so installing one
+// fails with ERROR_NOT_SUPPORTED rather than pretending to work.
 #include <algorithm>
 #include <memory>
 
@@ -95,6 +96,10 @@ extern "C" HHOOK WINAPI SetWindowsHookExA(int type, HOOKPROC proc, HINSTANCE mod
   if (thread != 0 && (type == WH_JOURNALRECORD || type == WH_JOURNALPLAYBACK || type == WH_KEYBOARD_LL ||
                       type == WH_MOUSE_LL || type == WH_SYSMSGFILTER)) {
     SetLastError(ERROR_GLOBAL_ONLY_HOOK);
+    return nullptr;
+  }
+  if (type != WH_KEYBOARD && type != WH_GETMESSAGE && type != WH_CBT) {
+    SetLastError(ERROR_NOT_SUPPORTED);
     return nullptr;
   }
   Guard g(Mutex());

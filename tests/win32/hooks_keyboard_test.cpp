@@ -109,6 +109,9 @@ TEST_F(Keyboard, InstallationRules) {
   EXPECT_EQ(g_calls.size(), 2u);
   EXPECT_EQ(SetWindowsHookExA(42, ChainHook<1>, nullptr, GetCurrentThreadId()), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HOOK_FILTER));
+  // A real hook type that the stand-in never runs is refused, not accepted in vain.
+  EXPECT_EQ(SetWindowsHookExA(WH_MOUSE, ChainHook<1>, nullptr, GetCurrentThreadId()), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
 
   HHOOK h = g_handles[1];
   EXPECT_TRUE(UnhookWindowsHookEx(h));
