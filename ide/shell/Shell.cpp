@@ -185,6 +185,12 @@ void Shell::ApplicationChanged(OutlineHandle outline) {
   }
 }
 
+// The outline tree view follows the item the outline editor shows (a tool's
+// UI command 29, a report line); the inline editor is left as it is.
+void Shell::CurrentItemChanged(OutlineHandle outline, ItemHandle item) {
+  if (outline != 0 && outline == tree_.Outline() && tree_.CaretItem() != item) tree_.Select(item);
+}
+
 void Shell::ReportLineAdded(size_t index) {
   const std::vector<ReportLine>& lines = Ide::Instance().ReportLines();
   if (index < lines.size()) report_.LineAdded(lines[index]);

@@ -106,7 +106,49 @@ TEST_F(ShellTest, CurrentItemFollowsUiCommand29) {
   ASSERT_NE(item, 0u);
   doUiCommand(app(), item, SAL_UICMD_SHOWITEM, "");
   EXPECT_EQ(shell.CurrentItem(), item);
-  EXPECT_EQ(shell.TreeCaretItem(), 0u);  // the tree's caret is the user's
+  EXPECT_EQ(shell.TreeCaretItem(), item);  // the tree view follows what the editor shows
+  FreeLibrary(runtime);
+}
+
+// UI command 29 while a line is open in the inline editor: the outline editor
+// shows the item, the tree view selects it (expanding its ancestors), and the
+// inline editor stays open on its line with the caret where the user left it.
+TEST_F(ShellTest, UiCommand29ShowsTheItemAndLeavesTheInlineEditorAlone) {
+  OpenSample();
+  HMODULE runtime = LoadLibraryA("cdlli42.dll");
+  ASSERT_NE(runtime, nullptr) << standin::LastModuleError();
+  auto doUiCommand = ExportAs<PFN_SALOUTLINEDOUICOMMAND>(runtime, "SalOutlineDoUICommand");
+  ASSERT_NE(doUiCommand, nullptr);
+  ide::ItemHandle edited = FindItem("Set nOld = nSize");
+  ide::ItemHandle shown = FindItem("Number: nColor");
+  ASSERT_TRUE(shell.SelectTreeItem(edited));
+  ASSERT_TRUE(shell.BeginEdit(edited, 4));
+  HWND editor = shell.Editor().Handle();
+
+  EXPECT_EQ(doUiCommand(app(), shown, SAL_UICMD_SHOWITEM, ""), 1);
+  EXPECT_EQ(shell.CurrentItem(), shown);
+  EXPECT_EQ(shell.TreeCaretItem(), shown);
+  HWND tree = shell.Windows().outlineTree;
+  HTREEITEM parent = TreeView_GetParent(tree, shell.Tree().TreeItemOf(shown));
+  ASSERT_NE(parent, nullptr);
+  TVITEMA state{};
+  state.mask = TVIF_STATE | TVIF_HANDLE;
+  state.hItem = parent;
+  ASSERT_TRUE(SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&state)));
+  EXPECT_TRUE(state.state & TVIS_EXPANDED);
+  EXPECT_EQ(shell.Editor().Handle(), editor);
+  EXPECT_EQ(shell.Editor().Text(), "Set nOld = nSize");
+  int start = -1, end = -1;
+  shell.Editor().Selection(start, end);
+  EXPECT_EQ(start, 4);
+  EXPECT_EQ(end, 4);
+  EXPECT_EQ(ide::Ide::Instance().Edit().item, edited);
+
+  // Showing the item that is shown already changes nothing; an invalid one is refused.
+  EXPECT_EQ(doUiCommand(app(), shown, SAL_UICMD_SHOWITEM, ""), 1);
+  EXPECT_EQ(shell.TreeCaretItem(), shown);
+  EXPECT_EQ(doUiCommand(app(), 0, SAL_UICMD_SHOWITEM, ""), 0);
+  EXPECT_EQ(shell.CurrentItem(), shown);
   FreeLibrary(runtime);
 }
 
