@@ -208,7 +208,9 @@ LRESULT Shell::OutlineTreeNotify(const NMHDR& header) {
   if (header.code == TVN_SELCHANGEDA) {
     const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
     ItemHandle item = static_cast<ItemHandle>(change.itemNew.lParam);
-    if (item != 0 && tree_.Outline() != 0) Ide::Instance().SetCurrentItem(tree_.Outline(), item);
+    Ide& ide = Ide::Instance();
+    if (item != 0 && tree_.Outline() != 0 && (ide.CurrentOutline() != tree_.Outline() || ide.CurrentItem() != item))
+      ide.SetCurrentItem(tree_.Outline(), item);
   }
   return 0;
 }
