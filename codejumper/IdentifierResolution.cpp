@@ -20,6 +20,20 @@ BOOL IsSeparator(char ch, const char* separators)
 {
     return ch != '\0' && strchr(separators, ch) != NULL;
 }
+
+// The next part of a dotted name among the sections of the scope's owner,
+// reached through its anchor child, which becomes the origin. An owner
+// without that child is not searched and the origin stays.
+int SearchOwnerSections(const CString& identifier, const CGItem& owner, int anchorType, CGItem& origin,
+                        CGItem& scope)
+{
+    scope.Initialize(0, 0);
+    CGItem anchor;
+    if (!owner.GetChildOfType(anchorType, anchor, 0) || !anchor.IsValid())
+        return FALSE;
+    origin = anchor;
+    return SearchSections(identifier, origin, scope);
+}
 }  // namespace
 
 int FindSeparatorBefore(int position, const CString& text, const char* separators)
@@ -129,14 +143,7 @@ int ResolveQualifiedName(CGItem& result, IdentifierRequest& request, const CGIte
         else if (IsQualifyingWindowType(type))
         {
             CGItem owner(scope);
-            scope.Initialize(0, 0);
-            CGItem anchor;
-            found = FALSE;
-            if (owner.GetChildOfType(CJ_TYPE_MESSAGE_ACTIONS, anchor, 0) && anchor.IsValid())
-            {
-                origin = anchor;
-                found = SearchSections(request.identifier, origin, scope);
-            }
+            found = SearchOwnerSections(request.identifier, owner, CJ_TYPE_MESSAGE_ACTIONS, origin, scope);
             if (!found)
             {
                 // Not the window's own: the same part again, inside its class.
@@ -147,14 +154,7 @@ int ResolveQualifiedName(CGItem& result, IdentifierRequest& request, const CGIte
         else if (IsClassDefinitionType(type))
         {
             CGItem owner(scope);
-            scope.Initialize(0, 0);
-            CGItem anchor;
-            found = FALSE;
-            if (owner.GetChildOfType(CJ_TYPE_BASE_CLASS_LIST, anchor, 0) && anchor.IsValid())
-            {
-                origin = anchor;
-                found = SearchSections(request.identifier, origin, scope);
-            }
+            found = SearchOwnerSections(request.identifier, owner, CJ_TYPE_BASE_CLASS_LIST, origin, scope);
             if (!found)
                 found = SearchBaseClasses(request.identifier, owner, scope);
             if (found && !last)

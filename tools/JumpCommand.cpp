@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "IdeSession.h"
 #include "ItemFormat.h"
 #include "ItemLookup.h"
 #include "ide/outline/TextDecoding.h"
@@ -16,8 +17,6 @@
 
 namespace olvcli {
 namespace {
-
-constexpr char kAddinDll[] = "Olvaren.dll";
 
 struct JumpOptions {
   std::string file;
@@ -110,27 +109,9 @@ int RunJump(const JumpOptions& options) {
   }
 
   ide::shell::Shell shell;
-  if (!shell.Start()) {
-    std::cerr << "jump: the IDE's windows could not be created\n";
-    return kExitFailure;
-  }
-  if (!shell.LoadTool(kAddinDll)) {
-    std::cerr << "jump: " << kAddinDll << ": " << shell.ToolError() << '\n';
-    return kExitFailure;
-  }
-  ide::LoadOptions load;
-  load.includeDirs = options.includeDirs;
-  ide::LoadStatus status = shell.OpenFile(options.file, load);
-  for (const std::string& warning : status.warnings) std::cerr << "warning: " << warning << '\n';
-  if (!status) {
-    std::cerr << status.Message() << '\n';
-    return kExitUsage;
-  }
-  const ide::Outline* outline = ide::Ide::Instance().GetOutline(shell.Application());
-  if (outline == nullptr || outline->Count() == 0) {
-    std::cerr << options.file << ": the IDE holds no outline for this file\n";
-    return kExitFailure;
-  }
+  const ide::Outline* outline = nullptr;
+  int failed = OpenInIde(shell, "jump", options.file, options.includeDirs, outline);
+  if (failed >= 0) return failed;
   ide::ItemId item = FindItemOnLine(*outline, line);
   if (item == ide::kNoItem) {
     std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";

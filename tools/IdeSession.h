@@ -1,0 +1,22 @@
+// Starting the stand-in IDE for a front-end command the way a user would:
+// the IDE's windows, the add-in loaded as a tool, then the application file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ide/shell/Shell.h"
+
+namespace olvcli {
+
+// The add-in's tool DLL as the IDE names it.
+extern const char kAddinDll[];
+
+// Starts `shell`, loads the add-in and opens `file` (libraries found through
+// `includeDirs`); load warnings go to standard error. Returns the exit code to
+// end the command with (after an error message naming `command` or the file),
+// or -1 when the application is open and holds items; `outline` then points to it.
+int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& file,
+              const std::vector<std::string>& includeDirs, const ide::Outline*& outline);
+
+}  // namespace olvcli
