@@ -125,7 +125,14 @@ TEST_F(ShellTest, UiCommand29ShowsTheItemAndLeavesTheInlineEditorAlone) {
   ASSERT_TRUE(shell.BeginEdit(edited, 4));
   HWND editor = shell.Editor().Handle();
 
+  struct Changes : ide::IdeObserver {
+    std::vector<ide::ItemHandle> items;
+    void CurrentItemChanged(ide::OutlineHandle, ide::ItemHandle item) override { items.push_back(item); }
+  } changes;
+  ide::Ide::Instance().AddObserver(&changes);
   EXPECT_EQ(doUiCommand(app(), shown, SAL_UICMD_SHOWITEM, ""), 1);
+  ide::Ide::Instance().RemoveObserver(&changes);
+  EXPECT_EQ(changes.items, std::vector<ide::ItemHandle>{shown});  // the tree following reports nothing more
   EXPECT_EQ(shell.CurrentItem(), shown);
   EXPECT_EQ(shell.TreeCaretItem(), shown);
   HWND tree = shell.Windows().outlineTree;
