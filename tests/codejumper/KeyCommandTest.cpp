@@ -138,6 +138,17 @@ TEST_F(KeyCommandTest, TreeSelectionOnTheWayThereAndBack) {
   Ide().PressKey(VK_F2, kModCtrl);
   // Back: the tree item that was the caret at the jump, then the edited line.
   EXPECT_EQ(selected, (std::vector<ide::ItemHandle>{elsewhere, Item("Set nSize = nOld * pnFactor")}));
+
+  // No tree caret at the jump: the return selects the tree's first root item.
+  Ide().EndEdit();
+  Open(SamplesDir() + "/Olvaren_Sample.app");  // a fresh tree without a caret
+  ASSERT_EQ(Ide().TreeCaretItem(), 0u);
+  ide::ItemHandle edited = Item("Set nSize = nOld * pnFactor");
+  ASSERT_TRUE(Ide().BeginEdit(edited, 19));
+  Ide().PressKey(VK_F2);
+  selected.clear();
+  Ide().PressKey(VK_F2, kModCtrl);
+  EXPECT_EQ(selected, (std::vector<ide::ItemHandle>{root, edited}));
   ide::Ide::Instance().RemoveObserver(&recorder);
 }
 
