@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "ItemLookup.h"
 #include "ReportLineFormat.h"
 #include "ide/outline/ItemTypes.h"
 #include "ide/shell/Shell.h"
@@ -40,14 +41,6 @@ bool ParseLineTarget(const std::string& target, int& line) {
   if (value <= 0 || value > 0x7FFFFFFF) return false;
   line = static_cast<int>(value);
   return true;
-}
-
-// The first item of the main file that starts on `line`.
-ide::ItemId FindItemOnLine(const ide::Outline& outline, int line) {
-  const std::string& mainFile = outline.File(outline.Root()).path;
-  for (ide::ItemId i = 0; i < outline.Count(); ++i)
-    if (outline.Line(i) == line && outline.File(i).path == mainFile) return i;
-  return ide::kNoItem;
 }
 
 // The first class definition named `name`, in outline order.

@@ -11,6 +11,7 @@ namespace {
 const olvcli::AddCommandFn kCommands[] = {
     olvcli::AddOutlineCommand,
     olvcli::AddClassMateCommand,
+    olvcli::AddFindCommand,
 };
 
 }  // namespace
