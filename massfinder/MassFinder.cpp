@@ -21,17 +21,12 @@ CMassFinder::CMassFinder(COlvarenNotificationInterface* pHost)
 {
 }
 
-// A dialog still open when the add-in goes away is closed here: its window
-// and its message hook would otherwise outlive the code they run.
+// The dialog is not touched here; should it still be open, it no longer
+// reaches back to the module.
 CMassFinder::~CMassFinder()
 {
     if (m_pDialog != NULL)
-    {
-        cMassFinderDlg* pDialog = m_pDialog;
-        m_pDialog = NULL;
-        pDialog->m_pFinder = NULL;
-        pDialog->DestroyWindow();
-    }
+        m_pDialog->m_pFinder = NULL;
 }
 
 void CMassFinder::OnToolInvoked(int /*toolParameter*/, CStringArray* arguments)
