@@ -7,6 +7,7 @@
 
 #include "MassFinderTestSupport.h"
 #include "resources/resource.h"
+#include "standin.h"
 
 namespace {
 
@@ -158,7 +159,12 @@ TEST_F(DialogTest, DialogKeysThroughTheIdeMessageLoop) {
   EXPECT_EQ(GetFocus(), Control(IDC_MATCH_CASE));
   Ide().PressKey(VK_TAB);
   EXPECT_EQ(GetFocus(), Control(IDC_WHOLE_WORD));
-  Ide().PressKey(VK_TAB, ide::shell::kModShift);
+  // Shift held while the loop delivers Tab (the stand-in's GetKeyState
+  // reads the keyboard as it is now, not as of the message).
+  standin::KeyDown(VK_SHIFT);
+  Ide().PressKey(VK_TAB);
+  standin::KeyUp(VK_SHIFT);
+  Ide().PumpMessages();
   EXPECT_EQ(GetFocus(), Control(IDC_MATCH_CASE));
 
   Type("shape");
