@@ -47,6 +47,7 @@ public:
     // The outline line of an item: title, ":" unless the text is empty or the
     // type is colon-less, one blank, text.
     static CString BuildOutlineLine(const CGItem& item);
+    static void BuildOutlineLine(const CGItem& item, int type, CString& line);
 
     CStringArray m_recentPatterns;   // oldest first, newest last
     CString m_pattern;               // the current search's pattern (lower-cased without match case)
@@ -62,9 +63,13 @@ public:
 
 private:
     BOOL IsIncludedItem(const CGItem& item) const;
+
+    CString m_lineBuffer;            // the line under test during a walk
 };
 
 // Item-type sets of the search.
 #define ITEMTYPE_COMMENT 188
 BOOL IsUnsearchedItemType(int type);
+// Lower-cases the ASCII letters of `text` in place.
+void LowerCase(CString& text);
 BOOL IsColonlessItemType(int type);

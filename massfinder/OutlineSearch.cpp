@@ -18,6 +18,20 @@ BOOL IsWordChar(char ch)
 }
 }  // namespace
 
+// Case folding of lines and patterns: the ASCII letters, as the C
+// library's lower-casing does in the "C" locale.
+void LowerCase(CString& text)
+{
+    int length = text.GetLength();
+    char* p = text.GetBuffer(length);
+    for (int i = 0; i < length; ++i)
+    {
+        if (p[i] >= 'A' && p[i] <= 'Z')
+            p[i] = static_cast<char>(p[i] - 'A' + 'a');
+    }
+    text.ReleaseBuffer(length);
+}
+
 BOOL IsUnsearchedItemType(int type)
 {
     return type == 495 || (type >= 304 && type <= 321) || (type >= 328 && type <= 331) ||
@@ -37,14 +51,20 @@ BOOL IsColonlessItemType(int type)
 
 CString CMassFinder::BuildOutlineLine(const CGItem& item)
 {
+    CString line;
+    BuildOutlineLine(item, item.GetItemType(), line);
+    return line;
+}
+
+void CMassFinder::BuildOutlineLine(const CGItem& item, int type, CString& line)
+{
     CGString title = item.GetTitle(1);
     CGString text = item.GetText();
-    CString line(title.GetText());
-    if (!text.IsEmpty() && !IsColonlessItemType(item.GetItemType()))
+    line = title.GetText();
+    if (!text.IsEmpty() && !IsColonlessItemType(type))
         line += ':';
     line += ' ';
     line += text.GetText();
-    return line;
 }
 
 BOOL CMassFinder::IsIncludedItem(const CGItem& item) const
@@ -78,9 +98,12 @@ void CMassFinder::SearchOutline(CGApplication& app)
 
 void CMassFinder::SearchItem(CGItem& item)
 {
-    if (IsUnsearchedItemType(item.GetItemType()))
+    int type = item.GetItemType();
+    if (IsUnsearchedItemType(type))
         return;
-    CString line = BuildOutlineLine(item);
+    // One line buffer serves every item of the walk (it is not recursive).
+    CString& line = m_lineBuffer;
+    BuildOutlineLine(item, type, line);
     if (line.GetLength() <= 1)
         return;
     if (MatchLine(line))
@@ -115,7 +138,8 @@ void CMassFinder::SearchChildren(CGItem& item)
             continue;
         if (m_ignoreIncludes && IsIncludedItem(*pComment))
             continue;
-        CString text(pComment->GetText().GetText());
+        CString& text = m_lineBuffer;
+        text = pComment->GetText().GetText();
         if (!text.IsEmpty() && MatchLine(text))
         {
             ++m_hitCount;
@@ -129,7 +153,7 @@ void CMassFinder::SearchChildren(CGItem& item)
 BOOL CMassFinder::MatchLine(CString& line)
 {
     if (!m_matchCase)
-        line.MakeLower();
+        LowerCase(line);
     int patternLength = m_pattern.GetLength();
     int found = line.Find(m_pattern, 0);
     if (found < 0)

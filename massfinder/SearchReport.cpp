@@ -52,7 +52,7 @@ void CMassFinder::Search(const CString& pattern)
     app.ReportMessage("", NULL);
 
     if (!m_matchCase)
-        m_pattern.MakeLower();
+        LowerCase(m_pattern);
     SearchOutline(app);
 
     app.ReportMessage("", NULL);
