@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "IdeSession.h"
 #include "ItemLookup.h"
 #include "ReportLineFormat.h"
 #include "ide/outline/ItemTypes.h"
@@ -18,7 +19,6 @@
 namespace olvcli {
 namespace {
 
-constexpr char kAddinDll[] = "Olvaren.dll";
 // The tool entry's argument string: the tool module is named by its second token.
 constexpr char kToolArguments[] = "Tools ClassMate";
 
@@ -62,29 +62,9 @@ int RunClassMate(const ClassMateOptions& options) {
   }
 
   ide::shell::Shell shell;
-  if (!shell.Start()) {
-    std::cerr << "classmate: the IDE's windows could not be created\n";
-    return kExitFailure;
-  }
-  // The IDE loads its tools when it starts, before any file is opened.
-  if (!shell.LoadTool(kAddinDll)) {
-    std::cerr << "classmate: " << kAddinDll << ": " << shell.ToolError() << '\n';
-    return kExitFailure;
-  }
-
-  ide::LoadOptions load;
-  load.includeDirs = options.includeDirs;
-  ide::LoadStatus status = shell.OpenFile(options.file, load);
-  for (const std::string& warning : status.warnings) std::cerr << "warning: " << warning << '\n';
-  if (!status) {
-    std::cerr << status.Message() << '\n';
-    return kExitUsage;
-  }
-  const ide::Outline* outline = ide::Ide::Instance().GetOutline(shell.Application());
-  if (outline == nullptr || outline->Count() == 0) {
-    std::cerr << options.file << ": the IDE holds no outline for this file\n";
-    return kExitFailure;
-  }
+  const ide::Outline* outline = nullptr;
+  int started = StartIdeWithFile(shell, "classmate", options.file, options.includeDirs, &outline);
+  if (started != kExitOk) return started;
 
   ide::ItemId item = byLine ? FindItemOnLine(*outline, line) : FindClassDefinition(*outline, options.target);
   if (item == ide::kNoItem) {

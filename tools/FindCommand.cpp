@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "IdeSession.h"
 #include "ItemLookup.h"
 #include "ReportLineFormat.h"
 #include "ide/shell/Shell.h"
@@ -20,7 +21,6 @@
 namespace olvcli {
 namespace {
 
-constexpr char kAddinDll[] = "Olvaren.dll";
 constexpr char kToolArguments[] = "Tools MassFinder";
 constexpr char kDialogCaption[] = "Mass Finder";
 
@@ -66,28 +66,9 @@ int RunFind(const FindOptions& options) {
   }
 
   ide::shell::Shell shell;
-  if (!shell.Start()) {
-    std::cerr << "find: the IDE's windows could not be created\n";
-    return kExitFailure;
-  }
-  if (!shell.LoadTool(kAddinDll)) {
-    std::cerr << "find: " << kAddinDll << ": " << shell.ToolError() << '\n';
-    return kExitFailure;
-  }
-
-  ide::LoadOptions load;
-  load.includeDirs = options.includeDirs;
-  ide::LoadStatus status = shell.OpenFile(options.file, load);
-  for (const std::string& warning : status.warnings) std::cerr << "warning: " << warning << '\n';
-  if (!status) {
-    std::cerr << status.Message() << '\n';
-    return kExitUsage;
-  }
-  const ide::Outline* outline = ide::Ide::Instance().GetOutline(shell.Application());
-  if (outline == nullptr || outline->Count() == 0) {
-    std::cerr << options.file << ": the IDE holds no outline for this file\n";
-    return kExitUsage;
-  }
+  const ide::Outline* outline = nullptr;
+  int started = StartIdeWithFile(shell, "find", options.file, options.includeDirs, &outline);
+  if (started != kExitOk) return started;
   for (int line : options.markedLines) {
     ide::ItemId item = FindItemOnLine(*outline, line);
     if (item == ide::kNoItem) {

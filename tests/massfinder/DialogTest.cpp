@@ -121,7 +121,7 @@ TEST_F(DialogTest, FindWithAnEmptyFieldDoesNothing) {
   Type("");
   ClickFind();
   EXPECT_TRUE(ReportTexts().empty());
-  EXPECT_EQ(ReadWholeFile(SettingsPath()).find("massfinder"), std::string::npos);
+  EXPECT_EQ(ReadTextFile(SettingsPath()).find("massfinder"), std::string::npos);
 }
 
 TEST_F(DialogTest, CloseAndCaptionCloseEndTheDialog) {
@@ -143,7 +143,7 @@ TEST_F(DialogTest, ApplicationClosedWhileOpen) {
   ClickFind();
   EXPECT_EQ(ReportTexts(), (std::vector<std::string>{"Not a valid App Object!"}));
   // the settings were saved all the same
-  EXPECT_NE(ReadWholeFile(SettingsPath()).find("value=\"shape\""), std::string::npos);
+  EXPECT_NE(ReadTextFile(SettingsPath()).find("value=\"shape\""), std::string::npos);
 }
 
 // Keys pressed while the dialog has the focus go through the IDE's message

@@ -52,7 +52,7 @@ TEST_F(FindCommandTest, ReportAndExitCodes) {
     SCOPED_TRACE(c.args[2]);
     ProgramResult r = Run(c.args);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    EXPECT_EQ(r.out, ReadWholeFile(MassFinderDataDir() + "/" + c.expected));
+    EXPECT_EQ(r.out, ReadTextFile(MassFinderDataDir() + "/" + c.expected));
     EXPECT_EQ(r.err, "");
   }
 }
@@ -60,10 +60,10 @@ TEST_F(FindCommandTest, ReportAndExitCodes) {
 TEST_F(FindCommandTest, NoLinksAndSettingsWritten) {
   ProgramResult r = Run({"find", "search.app", "Widget", "--match-case", "--no-links"});
   EXPECT_EQ(r.exitCode, 0);
-  std::string expected = ReadWholeFile(MassFinderDataDir() + "/search.Widget.case.expected");
+  std::string expected = ReadTextFile(MassFinderDataDir() + "/search.Widget.case.expected");
   expected = std::regex_replace(expected, std::regex("(^|\n)[^ \n]+:[0-9]+: "), "$1");
   EXPECT_EQ(r.out, expected);
-  std::string settings = ReadWholeFile(folder_ + "/Olvaren.xml");
+  std::string settings = ReadTextFile(folder_ + "/Olvaren.xml");
   EXPECT_NE(settings.find("<pattern id=\"1\" value=\"Widget\" />"), std::string::npos);
   EXPECT_NE(settings.find("<property name=\"match_case\" value=\"true\" />"), std::string::npos);
 }
@@ -110,7 +110,7 @@ TEST_F(FindCommandTest, OutlineJsonLines) {
 
 TEST_F(FindCommandTest, OutlineJsonKeepsEveryByte) {
   // cp1251 text, a quote, a backslash and a control byte
-  WriteWholeFile(folder_ + "/bytes.app",
+  WriteTextFile(folder_ + "/bytes.app",
                  ".head 0 +  Application Description: \xcf\xf0\xe8\xe2\xe5\xf2 \"q\" \\ \x01\n");
   ProgramResult r = testsupport::RunOlvaren({"outline", "bytes.app", "--json"}, folder_, folder_);
   ASSERT_EQ(r.exitCode, 0) << r.err;

@@ -1,85 +1,18 @@
 // Test support for MassFinder (see MassFinderTestSupport.h).
 #include "MassFinderTestSupport.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "ReportLineFormat.h"
 #include "resources/resource.h"
 #include "standin.h"
 
 std::string MassFinderDataDir() { return std::string(OLVAREN_SOURCE_DIR) + "/tests/massfinder/data"; }
 
-std::string MassFinderCorpusDir() {
-  struct stat st;
-  std::string dir = OLVAREN_CORPUS_DIR;
-  return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? dir : std::string();
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteWholeFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-}
-
-void MassFinderTest::SetUp() {
-  char pattern[] = "/tmp/olvaren-massfinder-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  folder_ = pattern;
-  setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
-  StartIde();
-}
-
-void MassFinderTest::TearDown() {
-  ExitIde();
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
-}
-
-void MassFinderTest::StartIde() {
-  ide::Ide::Instance().Reset();
-  standin::ClearMessageBoxes();
-  shell_ = std::make_unique<ide::shell::Shell>();
-  ASSERT_TRUE(shell_->Start());
-  ASSERT_TRUE(shell_->LoadTool("Olvaren.dll")) << shell_->ToolError();
-}
-
-void MassFinderTest::ExitIde() {
-  if (shell_) shell_->Exit();
-  shell_.reset();
-  ide::Ide::Instance().Reset();
-  standin::ClearMessageBoxes();
-}
-
-void MassFinderTest::RestartIde() {
-  ExitIde();
-  StartIde();
-}
-
-void MassFinderTest::Open(const std::string& path, const std::vector<std::string>& includeDirs) {
-  ide::LoadOptions options;
-  options.includeDirs = includeDirs;
-  ide::LoadStatus status = shell_->OpenFile(path, options);
-  ASSERT_TRUE(status) << status.Message();
-}
-
 void MassFinderTest::MarkLine(int line) {
-  const ide::Outline* outline = ide::Ide::Instance().GetOutline(shell_->Application());
+  const ide::Outline* outline = ide::Ide::Instance().GetOutline(Ide().Application());
   ASSERT_NE(outline, nullptr);
   const std::string& mainFile = outline->File(outline->Root()).path;
   for (ide::ItemId i = 0; i < outline->Count(); ++i) {
     if (outline->Line(i) == line && outline->File(i).path == mainFile) {
-      ASSERT_TRUE(shell_->Mark(ide::ToItemHandle(i)));
+      ASSERT_TRUE(Ide().Mark(ide::ToItemHandle(i)));
       return;
     }
   }
@@ -87,8 +20,8 @@ void MassFinderTest::MarkLine(int line) {
 }
 
 void MassFinderTest::InvokeTool(const std::string& arguments) {
-  ASSERT_TRUE(shell_->RunTool(0, arguments)) << shell_->ToolError();
-  shell_->PumpMessages();
+  ASSERT_TRUE(Ide().RunTool(0, arguments)) << Ide().ToolError();
+  Ide().PumpMessages();
 }
 
 HWND MassFinderTest::Dialog() const { return FindWindowA(nullptr, "Mass Finder"); }
@@ -131,12 +64,12 @@ void MassFinderTest::SetOptions(const FindOptions& options) {
 
 void MassFinderTest::ClickFind() {
   SendMessageA(Control(IDC_FIND), BM_CLICK, 0, 0);
-  shell_->PumpMessages();
+  Ide().PumpMessages();
 }
 
 void MassFinderTest::ClickClose() {
   SendMessageA(Control(IDCANCEL), BM_CLICK, 0, 0);
-  shell_->PumpMessages();
+  Ide().PumpMessages();
 }
 
 void MassFinderTest::Find(const std::string& pattern, const FindOptions& options) {
@@ -148,28 +81,12 @@ void MassFinderTest::Find(const std::string& pattern, const FindOptions& options
 }
 
 void MassFinderTest::ActivateIde() {
-  shell_->Activate();
-  shell_->PumpMessages();
+  Ide().Activate();
+  Ide().PumpMessages();
 }
 
 void MassFinderTest::ActivateDialog() {
   SetForegroundWindow(Dialog());
-  shell_->PumpMessages();
+  Ide().PumpMessages();
 }
 
-std::string MassFinderTest::Output(const std::string& stripFolder) const {
-  std::string out;
-  std::string prefix = stripFolder.empty() ? std::string() : stripFolder + "/";
-  for (const ide::ReportLine& line : shell_->ReportLines()) {
-    std::string text = olvcli::FormatReportLine(line, true);
-    if (!prefix.empty() && text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
-    out += text + "\n";
-  }
-  return out;
-}
-
-std::vector<std::string> MassFinderTest::ReportTexts() const {
-  std::vector<std::string> texts;
-  for (const ide::ReportLine& line : shell_->ReportLines()) texts.push_back(line.text);
-  return texts;
-}

@@ -1,8 +1,6 @@
-// Test support for MassFinder: the stand-in IDE started with the add-in
-// loaded and a fresh settings folder, items marked by line, the tool invoked
-// through its entry, the "Mass Finder" dialog used as a user would (typing,
-// check boxes, Find!, Close), and what the IDE then shows in the front end's
-// output format.
+// Test support for MassFinder: on the add-in fixture (AddinIdeTest.h), items
+// marked by line, the tool invoked through its entry, and the "Mass Finder"
+// dialog used as a user would (typing, check boxes, Find!, Close).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,14 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "AddinIdeTest.h"
 #include "ide/shell/Shell.h"
 
 // The folder of this suite's own test outlines and expected reports.
 std::string MassFinderDataDir();
-// The folder of the real programs ("" when it is absent).
-std::string MassFinderCorpusDir();
-std::string ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, const std::string& text);
 
 // The dialog's options, as its check boxes show them.
 struct FindOptions {
@@ -30,16 +25,8 @@ struct FindOptions {
   bool ignoreComments = false;
 };
 
-class MassFinderTest : public ::testing::Test {
+class MassFinderTest : public AddinIdeTest {
 protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  ide::shell::Shell& Ide() { return *shell_; }
-  // Ends the IDE and starts it afresh with the add-in; the settings folder stays.
-  void RestartIde();
-
-  void Open(const std::string& path, const std::vector<std::string>& includeDirs = {});
   // Marks the first item that starts on `line` of the main file.
   void MarkLine(int line);
   void InvokeTool(const std::string& arguments = "Tools MassFinder");
@@ -63,17 +50,6 @@ protected:
   void ActivateIde();
   void ActivateDialog();
 
-  // The report as the front end prints it (FILE with `stripFolder` removed).
-  std::string Output(const std::string& stripFolder) const;
-  std::vector<std::string> ReportTexts() const;
-
-  std::string SettingsPath() const { return folder_ + "/Olvaren.xml"; }
-  std::string Folder() const { return folder_; }
-
-private:
-  void StartIde();
-  void ExitIde();
-
-  std::string folder_;
-  std::unique_ptr<ide::shell::Shell> shell_;
+  std::string Output(const std::string& stripFolder) const { return ReportOutput(stripFolder); }
+  std::string SettingsPath() const { return Folder() + "/Olvaren.xml"; }
 };

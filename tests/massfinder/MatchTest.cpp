@@ -52,7 +52,7 @@ TEST_F(MatchTest, Lines) {
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::string file = Folder() + "/match.app";
-    WriteWholeFile(file, OutlineWith(c.item));
+    WriteTextFile(file, OutlineWith(c.item));
     Open(file);
     FindOptions options;
     options.matchCase = c.matchCase;
@@ -67,7 +67,7 @@ TEST_F(MatchTest, Lines) {
 
 TEST_F(MatchTest, ALineWithThreeOccurrencesCountsOnce) {
   std::string file = Folder() + "/match.app";
-  WriteWholeFile(file, OutlineWith("Set nA = nA + nA"));
+  WriteTextFile(file, OutlineWith("Set nA = nA + nA"));
   Open(file);
   Find("nA", FindOptions{true, false, false, false, false});
   EXPECT_EQ(ReportTexts(), (std::vector<std::string>{"Search Results for \"nA\"", "",

@@ -24,7 +24,7 @@ std::string SourceDir(Source source) {
   switch (source) {
     case Source::kData: return MassFinderDataDir();
     case Source::kSample: return std::string(OLVAREN_SOURCE_DIR) + "/samples";
-    case Source::kCorpus: return MassFinderCorpusDir();
+    case Source::kCorpus: return CorpusDir();
   }
   return std::string();
 }
@@ -37,7 +37,7 @@ protected:
     Open(dir + "/" + c.file);
     for (int line : c.marked) MarkLine(line);
     Find(c.pattern, c.options);
-    std::string expected = ReadWholeFile(MassFinderDataDir() + "/" + c.expected);
+    std::string expected = ReadTextFile(MassFinderDataDir() + "/" + c.expected);
     ASSERT_FALSE(expected.empty()) << "missing expected file " << c.expected;
     EXPECT_EQ(Output(dir), expected);
     ClickClose();
@@ -87,7 +87,7 @@ TEST_F(SearchReportTest, Sample) {
 }
 
 TEST_F(SearchReportTest, RealPrograms) {
-  if (MassFinderCorpusDir().empty()) GTEST_SKIP() << "no corpus at " << OLVAREN_CORPUS_DIR;
+  if (CorpusDir().empty()) GTEST_SKIP() << "no corpus at " << OLVAREN_CORPUS_DIR;
   const ReportCase cases[] = {
       // cp1251 texts, an include chain two libraries deep
       {Source::kCorpus, "RequestPic.apt", "SalTblFindNextRow", kDefault, {}, "corpus/RequestPic.SalTblFindNextRow.expected"},

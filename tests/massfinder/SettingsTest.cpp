@@ -59,9 +59,9 @@ TEST_F(SettingsTest, SectionAfterASearchAndAfterUnload) {
       "\t\t<property name=\"only_marked_items\" value=\"false\" />\n"
       "\t\t<property name=\"whole_word\" value=\"true\" />\n"
       "\t</massfinder>\n";
-  EXPECT_EQ(ReadWholeFile(SettingsPath()), "<?xml version=\"1.0\"?>\n<everything progID=\"Olvaren\">\n" + section + "</everything>\n");
+  EXPECT_EQ(ReadTextFile(SettingsPath()), "<?xml version=\"1.0\"?>\n<everything progID=\"Olvaren\">\n" + section + "</everything>\n");
   RestartIde();
-  EXPECT_EQ(ReadWholeFile(SettingsPath()),
+  EXPECT_EQ(ReadTextFile(SettingsPath()),
             "<?xml version=\"1.0\"?>\n<everything progID=\"Olvaren\">\n" + section +
                 "\t<codejumper />\n\t<classmate />\n\t<module_host>\n"
                 "\t\t<property name=\"debug_mode\" value=\"false\" />\n\t</module_host>\n</everything>\n");
@@ -70,14 +70,14 @@ TEST_F(SettingsTest, SectionAfterASearchAndAfterUnload) {
 TEST_F(SettingsTest, ThirtyLoadedTheNewestTwentySaved) {
   std::vector<std::string> patterns;
   for (int i = 1; i <= 30; ++i) patterns.push_back("p" + std::to_string(i));
-  WriteWholeFile(SettingsPath(), SettingsWith(patterns, ""));
+  WriteTextFile(SettingsPath(), SettingsWith(patterns, ""));
   InvokeTool();
   std::vector<std::string> entries = ComboEntries();
   ASSERT_EQ(entries.size(), 30u);
   EXPECT_EQ(entries.front(), "p30");
   EXPECT_EQ(EditText(), "p30");
   Find("new");
-  std::string saved = ReadWholeFile(SettingsPath());
+  std::string saved = ReadTextFile(SettingsPath());
   EXPECT_EQ(saved.find("value=\"p11\""), std::string::npos);
   EXPECT_NE(saved.find("<pattern id=\"1\" value=\"p12\" />"), std::string::npos);
   EXPECT_NE(saved.find("<pattern id=\"19\" value=\"p30\" />"), std::string::npos);
@@ -95,7 +95,7 @@ TEST_F(SettingsTest, OptionValuesAsRead) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
-    WriteWholeFile(SettingsPath(),
+    WriteTextFile(SettingsPath(),
                    SettingsWith({}, std::string("\t\t<property name=\"match_case\" value=\"") + c.value + "\" />\n"));
     InvokeTool();
     EXPECT_EQ(IsChecked(IDC_MATCH_CASE), c.checked);
@@ -112,7 +112,7 @@ TEST_F(SettingsTest, ReloadOnlyWhenTheFileIsNewer) {
   time_t stamp = ModificationTime(SettingsPath());
 
   // Changed, but with the same time stamp to the second: not read again.
-  WriteWholeFile(SettingsPath(), SettingsWith({"changed"}, ""));
+  WriteTextFile(SettingsPath(), SettingsWith({"changed"}, ""));
   SetModificationTime(SettingsPath(), stamp);
   ActivateDialog();
   EXPECT_EQ(ComboEntries(), (std::vector<std::string>{"abc"}));
@@ -136,7 +136,7 @@ TEST_F(SettingsTest, TwoIdesShareTheFile) {
   EXPECT_EQ(ComboEntries(), (std::vector<std::string>{"theirs", "mine"}));
   EXPECT_TRUE(IsChecked(IDC_WHOLE_WORD));
   Find("again", FindOptions{false, true, false, false, false});
-  EXPECT_NE(ReadWholeFile(SettingsPath()).find("<pattern id=\"2\" value=\"theirs\" />"), std::string::npos);
+  EXPECT_NE(ReadTextFile(SettingsPath()).find("<pattern id=\"2\" value=\"theirs\" />"), std::string::npos);
 }
 
 // Characters below 32 other than tab, line feed and carriage return cannot
@@ -146,7 +146,7 @@ TEST_F(SettingsTest, PatternsXmlCannotCarry) {
   Find("before");
   Find(std::string("a\x01" "b"));
   Find("tab\there");
-  std::string saved = ReadWholeFile(SettingsPath());
+  std::string saved = ReadTextFile(SettingsPath());
   EXPECT_EQ(saved.find("&#01;"), std::string::npos);
   EXPECT_EQ(saved.find('\x01'), std::string::npos);
   EXPECT_NE(saved.find("<pattern id=\"1\" value=\"before\" />"), std::string::npos);
@@ -158,7 +158,7 @@ TEST_F(SettingsTest, PatternsXmlCannotCarry) {
   Open(SamplePath());
   InvokeTool();
   EXPECT_EQ(ComboEntries(), (std::vector<std::string>{"tab\there", "before"}));
-  EXPECT_NE(ReadWholeFile(SettingsPath()).find("<module_host>"), std::string::npos);
+  EXPECT_NE(ReadTextFile(SettingsPath()).find("<module_host>"), std::string::npos);
 }
 
 }  // namespace
