@@ -42,6 +42,13 @@ protected:
     EXPECT_EQ(Output(dir), expected);
     ClickClose();
   }
+  // Each case in an IDE of its own.
+  void CheckAll(const std::vector<ReportCase>& cases) {
+    for (const ReportCase& c : cases) {
+      Check(c);
+      RestartIde();
+    }
+  }
 };
 
 const FindOptions kDefault{};
@@ -52,7 +59,7 @@ const FindOptions kOnlyMarkedNoIncludes{false, false, true, true, false};
 const FindOptions kWholeWordNoIncludes{false, true, true, false, false};
 
 TEST_F(SearchReportTest, OwnOutline) {
-  const ReportCase cases[] = {
+  CheckAll({
       // the application's own line (no parent), library items with their
       // include prefix, comment hits after their siblings' subtrees, paths
       // that restart at functions and message handlers, no property items
@@ -66,38 +73,26 @@ TEST_F(SearchReportTest, OwnOutline) {
       // a marked root is searched even where included items are ignored below it
       {Source::kData, "search.app", "widget", kOnlyMarkedNoIncludes, {15}, "search.widget.marked-section.expected"},
       {Source::kData, "search.app", "no such text", kDefault, {}, "search.none.expected"},
-  };
-  for (const ReportCase& c : cases) {
-    Check(c);
-    RestartIde();
-  }
+  });
 }
 
 TEST_F(SearchReportTest, Sample) {
-  const ReportCase cases[] = {
+  CheckAll({
       // the handler at the end: comments under items, texts with line breaks and tabs
       {Source::kSample, "Olvaren_Sample.app", "closed", kDefault, {}, "samples/Olvaren_Sample.closed.expected"},
       {Source::kSample, "Olvaren_Sample.app", "log", kDefault, {}, "samples/Olvaren_Sample.log.expected"},
       {Source::kSample, "Olvaren_Sample.app", "Log", kWholeWordNoIncludes, {}, "samples/Olvaren_Sample.Log.word.expected"},
-  };
-  for (const ReportCase& c : cases) {
-    Check(c);
-    RestartIde();
-  }
+  });
 }
 
 TEST_F(SearchReportTest, RealPrograms) {
   if (CorpusDir().empty()) GTEST_SKIP() << "no corpus at " << OLVAREN_CORPUS_DIR;
-  const ReportCase cases[] = {
+  CheckAll({
       // cp1251 texts, an include chain two libraries deep
       {Source::kCorpus, "RequestPic.apt", "SalTblFindNextRow", kDefault, {}, "corpus/RequestPic.SalTblFindNextRow.expected"},
       {Source::kCorpus, "mtbl.app", "mtblsettreeflags", kWholeWordNoIncludes, {}, "corpus/mtbl.MTblSetTreeFlags.expected"},
       {Source::kCorpus, "win32apismall.apl", "handle", kDefault, {}, "corpus/win32apismall.handle.expected"},
-  };
-  for (const ReportCase& c : cases) {
-    Check(c);
-    RestartIde();
-  }
+  });
 }
 
 }  // namespace
