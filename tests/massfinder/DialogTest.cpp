@@ -102,6 +102,16 @@ TEST_F(DialogTest, RecentPatternsNewestFirst) {
   EXPECT_EQ(EditText(), "abc");
   Find("ABC");  // another entry: the list compares with case
   EXPECT_EQ(ComboEntries(), (std::vector<std::string>{"ABC", "abc", "xyz"}));
+  // every search empties the report window first
+  EXPECT_EQ(ReportTexts().front(), "Search Results for \"ABC\"");
+}
+
+TEST_F(DialogTest, SearchShowsTheWaitCursorAndTakesItDown) {
+  InvokeTool();
+  const int changes = standin::CursorChanges();
+  Find("shape");
+  EXPECT_GE(standin::CursorChanges() - changes, 2);
+  EXPECT_NE(standin::CurrentCursorId(), 32514);  // IDC_WAIT
 }
 
 TEST_F(DialogTest, ActivationResetsCheckBoxesAndTypedText) {
