@@ -130,10 +130,12 @@ void AddFindCommand(CLI::App& app, CommandResult& result) {
   cmd->add_option("PATTERN", options->pattern, "The text to search for")->required();
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
       ->allow_extra_args(false);
-  cmd->add_flag("--match-case", options->matchCase, "Match Case");
-  cmd->add_flag("--whole-word", options->wholeWord, "Match Whole Word");
-  cmd->add_flag("--ignore-includes", options->ignoreIncludes, "Ignore Included Items");
-  cmd->add_flag("--ignore-comments", options->ignoreComments, "Ignore Comments");
+  cmd->add_flag("--match-case", options->matchCase, "Match Case: letters must agree in case");
+  cmd->add_flag("--whole-word", options->wholeWord,
+                "Match Whole Word: an occurrence must not touch a letter, digit or _ on either side");
+  cmd->add_flag("--ignore-includes", options->ignoreIncludes,
+                "Ignore Included Items: skip the items of included libraries");
+  cmd->add_flag("--ignore-comments", options->ignoreComments, "Ignore Comments: skip comment items");
   cmd->add_option("--marked", options->markedLines,
                   "Mark the item that starts on this line of FILE (repeatable) and search only the marked items")
       ->allow_extra_args(false);
