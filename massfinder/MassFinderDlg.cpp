@@ -101,8 +101,13 @@ void cMassFinderDlg::OnClose()
     DestroyWindow();
 }
 
+// A window destroyed another way than by Close (with its owner, the IDE's
+// main window) must not leave the module pointing at a deleted dialog: the
+// module could never open one again.
 void cMassFinderDlg::PostNcDestroy()
 {
+    if (m_pFinder != NULL && m_pFinder->m_pDialog == this)
+        m_pFinder->m_pDialog = NULL;
     if (g_hDialogMessageHook != NULL)
         ::UnhookWindowsHookEx(g_hDialogMessageHook);
     delete this;

@@ -143,6 +143,11 @@ TEST_F(DialogTest, CloseAndCaptionCloseEndTheDialog) {
   SendMessageA(Dialog(), WM_CLOSE, 0, 0);
   EXPECT_EQ(Dialog(), nullptr);
   InvokeTool();
+  ASSERT_NE(Dialog(), nullptr);
+  // destroyed without Close, as with its owner: the tool opens a new one
+  DestroyWindow(Dialog());
+  EXPECT_EQ(Dialog(), nullptr);
+  InvokeTool();
   EXPECT_NE(Dialog(), nullptr);
 }
 
