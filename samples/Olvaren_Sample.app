@@ -654,3 +654,11 @@ A small shape editor written for the Olvaren tools:
 .head 4 -  Call SalSetWindowText( hWndForm, psCaption )
 .head 4 -  Set dfBuild = SAMPLE_BUILD
 .head 4 -  Set nCloseCount = nCloseCount + 1
+.head 3 +  On SAM_Destroy
+.head 4 -  ! Closing: keep count of
+	how often	the dialog closed
+.head 4 -  Set nCloseCount = nCloseCount + 1
+.head 4 +  If nCloseCount > 1
+.head 5 -  ! closed more than once: log it
+.head 5 -  Call oAppLog.Log( LOG_Info,
+	'closed	again' )

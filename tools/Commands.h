@@ -25,5 +25,6 @@ using AddCommandFn = void (*)(CLI::App& app, CommandResult& result);
 void AddOutlineCommand(CLI::App& app, CommandResult& result);
 void AddClassMateCommand(CLI::App& app, CommandResult& result);
 void AddJumpCommand(CLI::App& app, CommandResult& result);
+void AddFindCommand(CLI::App& app, CommandResult& result);
 
 }  // namespace olvcli

@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "ItemFormat.h"
+#include "ItemJson.h"
 #include "ide/core/Ide.h"
 
 namespace olvcli {
@@ -14,6 +15,7 @@ namespace {
 struct OutlineOptions {
   std::string file;
   std::vector<std::string> includeDirs;
+  bool json = false;
 };
 
 int RunOutline(const OutlineOptions& options) {
@@ -34,7 +36,7 @@ int RunOutline(const OutlineOptions& options) {
   }
   std::string out;
   for (ide::ItemId i = 0; i < outline->Count(); ++i) {
-    out += FormatItem(*outline, i);
+    out += options.json ? FormatItemJson(*outline, i) : FormatItem(*outline, i);
     out += '\n';
     if (out.size() > (1u << 16)) {
       std::cout << out;
@@ -55,6 +57,9 @@ void AddOutlineCommand(CLI::App& app, CommandResult& result) {
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
       ->allow_extra_args(false);
+  cmd->add_flag("--json", options->json,
+                "One JSON object per item instead: file, line, level, type, title, text, name, object_class, "
+                "included, including (bytes above 127 as the code points of the same value)");
   cmd->callback([options, &result] { result.exitCode = RunOutline(*options); });
 }
 

@@ -12,6 +12,7 @@ const olvcli::AddCommandFn kCommands[] = {
     olvcli::AddOutlineCommand,
     olvcli::AddClassMateCommand,
     olvcli::AddJumpCommand,
+    olvcli::AddFindCommand,
 };
 
 }  // namespace

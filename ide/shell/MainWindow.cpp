@@ -114,11 +114,11 @@ bool MainWindow::Create() {
 }
 
 void MainWindow::Destroy() {
+  // No more events while going: destroying the other application's window
+  // would otherwise activate the main window once more.
+  if (tree_.main != nullptr && IsWindow(tree_.main)) SetWindowLongPtrA(tree_.main, GWLP_USERDATA, 0);
   if (tree_.otherApplication != nullptr && IsWindow(tree_.otherApplication)) DestroyWindow(tree_.otherApplication);
-  if (tree_.main != nullptr && IsWindow(tree_.main)) {
-    SetWindowLongPtrA(tree_.main, GWLP_USERDATA, 0);  // no more events while going
-    DestroyWindow(tree_.main);
-  }
+  if (tree_.main != nullptr && IsWindow(tree_.main)) DestroyWindow(tree_.main);
   tree_ = WindowTree{};
 }
 

@@ -32,7 +32,6 @@ void Shell::Exit() {
   exited_ = true;
   Ide& ide = Ide::Instance();
   events_.TaskShutdown(ide.Application());
-  tools_.UnloadAll();
   ide.RemoveObserver(this);
   if (ide.Application() != 0 && ide.FrameWindow(ide.Application()) == window_.Tree().outlineFrame)
     ide.SetFrameWindow(ide.Application(), nullptr);
@@ -40,8 +39,12 @@ void Shell::Exit() {
   editor_.Closed();
   report_.Detach();
   tree_.Attach(nullptr);
+  // The main window goes before the tool DLLs are freed, as when the IDE
+  // closes: the windows it owns (a tool's modeless dialog) are destroyed
+  // with it while their code is still loaded.
   window_.Destroy();
   input_.Pump();  // what the teardown posted
+  tools_.UnloadAll();
 }
 
 // ---------------------------------------------------------------- files

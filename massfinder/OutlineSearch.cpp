@@ -1,0 +1,177 @@
+// The search walk: which items are visited and in which order, which text of
+// each item is tested, and the pattern test itself.
+#include "massfinder/MassFinder.h"
+
+#include "host/OlvarenHost.h"
+#include "host/RuntimeFunctions.h"
+
+namespace
+{
+const char kNothingSelected[] = "Nothing Selected!";
+
+// Word characters of the whole-word test: ASCII letters and digits, and '_'.
+// Every other byte, including every byte above 127, is a boundary.
+BOOL IsWordChar(char ch)
+{
+    unsigned char c = static_cast<unsigned char>(ch);
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+}  // namespace
+
+// Case folding of lines and patterns: the ASCII letters, as the C
+// library's lower-casing does in the "C" locale.
+void LowerCase(CString& text)
+{
+    int length = text.GetLength();
+    char* p = text.GetBuffer(length);
+    for (int i = 0; i < length; ++i)
+    {
+        if (p[i] >= 'A' && p[i] <= 'Z')
+            p[i] = static_cast<char>(p[i] - 'A' + 'a');
+    }
+    text.ReleaseBuffer(length);
+}
+
+BOOL IsUnsearchedItemType(int type)
+{
+    return type == 495 || (type >= 304 && type <= 321) || (type >= 328 && type <= 331) ||
+           (type >= 370 && type <= 372);
+}
+
+BOOL IsColonlessItemType(int type)
+{
+    switch (type)
+    {
+    case 72: case 73: case 123: case 129: case 139: case 141: case 174: case 190: case 201:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+CString CMassFinder::BuildOutlineLine(const CGItem& item)
+{
+    CString line;
+    BuildOutlineLine(item, item.GetItemType(), line);
+    return line;
+}
+
+void CMassFinder::BuildOutlineLine(const CGItem& item, int type, CString& line)
+{
+    CGString title = item.GetTitle(1);
+    CGString text = item.GetText();
+    line = title.GetText();
+    if (!text.IsEmpty() && !IsColonlessItemType(type))
+        line += ':';
+    line += ' ';
+    line += text.GetText();
+}
+
+BOOL CMassFinder::IsIncludedItem(const CGItem& item) const
+{
+    if (g_pfnCDKIsItemIncluded == NULL)
+        return FALSE;
+    return g_pfnCDKIsItemIncluded(item.GetOutline(), item.GetItem()) ? TRUE : FALSE;
+}
+
+void CMassFinder::SearchOutline(CGApplication& app)
+{
+    if (!m_onlyMarkedItems)
+    {
+        SearchItem(app);
+        SearchChildren(app);
+        return;
+    }
+
+    CGItem root;
+    if (!app.GetFirstMarked(root))
+    {
+        app.ReportMessage(kNothingSelected, NULL);
+        return;
+    }
+    do
+    {
+        SearchItem(root);
+        SearchChildren(root);
+    } while (app.GetNextMarked(CGItem(root), root));
+}
+
+void CMassFinder::SearchItem(CGItem& item)
+{
+    int type = item.GetItemType();
+    if (IsUnsearchedItemType(type))
+        return;
+    // One line buffer serves every item of the walk (it is not recursive).
+    CString& line = m_lineBuffer;
+    BuildOutlineLine(item, type, line);
+    if (line.GetLength() <= 1)
+        return;
+    if (MatchLine(line))
+    {
+        ++m_hitCount;
+        ReportHit(item);
+    }
+}
+
+void CMassFinder::SearchChildren(CGItem& item)
+{
+    CGObjectList children;
+    item.EnumChildObjects(children, 0, 0);
+    POSITION pos = children.GetHeadPosition();
+    while (pos != NULL)
+    {
+        CGItem* pChild = children.GetNext(pos);
+        if (m_ignoreIncludes && IsIncludedItem(*pChild))
+            continue;
+        SearchItem(*pChild);
+        SearchChildren(*pChild);
+    }
+
+    if (m_ignoreComments)
+        return;
+    item.EnumChildObjects(children, 0, ITEMTYPE_COMMENT);
+    pos = children.GetHeadPosition();
+    while (pos != NULL)
+    {
+        CGItem* pComment = children.GetNext(pos);
+        if (pComment->GetItemType() != ITEMTYPE_COMMENT)
+            continue;
+        if (m_ignoreIncludes && IsIncludedItem(*pComment))
+            continue;
+        CString& text = m_lineBuffer;
+        text = pComment->GetText().GetText();
+        if (!text.IsEmpty() && MatchLine(text))
+        {
+            ++m_hitCount;
+            ReportHit(*pComment);
+        }
+    }
+}
+
+// A line is a whole-word hit when any occurrence of the pattern stands as a
+// whole word, not only the first one: "a" is found in "Set xa = a".
+BOOL CMassFinder::MatchLine(CString& line)
+{
+    if (!m_matchCase)
+        LowerCase(line);
+    int patternLength = m_pattern.GetLength();
+    int found = line.Find(m_pattern, 0);
+    if (found < 0)
+        return FALSE;
+    if (!m_wholeWord)
+        return TRUE;
+
+    int lineLength = line.GetLength();
+    while (found >= 0)
+    {
+        int end = found + patternLength;
+        BOOL bStartsWord = found == 0 || !IsWordChar(line[found - 1]);
+        BOOL bEndsWord = end >= lineLength || !IsWordChar(line[end]);
+        if (bStartsWord && bEndsWord)
+            return TRUE;
+        if (found + 1 > lineLength)
+            break;
+        found = line.Find(m_pattern, found + 1);
+    }
+    return FALSE;
+}

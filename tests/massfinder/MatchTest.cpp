@@ -1,0 +1,78 @@
+// The pattern test on single lines: match case, whole word (any occurrence
+// standing as a word is enough), the outline line as title, separator and
+// text, and one hit per line however often the pattern occurs in it.
+#include <string>
+#include <vector>
+
+#include "MassFinderTestSupport.h"
+
+namespace {
+
+struct MatchCase {
+  const char* name;
+  const char* item;      // the outline text of the one statement searched
+  const char* pattern;
+  bool matchCase;
+  bool wholeWord;
+  bool hit;
+};
+
+// An application whose only searched line of interest is `item`, on line 6.
+std::string OutlineWith(const std::string& item) {
+  return ".head 0 +  Application Description: t\n"
+         ".head 1 +  Global Declarations\n"
+         ".head 2 +  Internal Functions\n"
+         ".head 3 +  Function: F\n"
+         ".head 4 +  Actions\n"
+         ".head 5 -  " + item + "\n";
+}
+
+class MatchTest : public MassFinderTest {};
+
+TEST_F(MatchTest, Lines) {
+  const MatchCase cases[] = {
+      {"first occurrence inside a word, a later one alone", "Set xa = a", "a", false, true, true},
+      {"every occurrence inside a word", "Set xa = ab", "a", false, true, false},
+      {"underscore is a word character", "Set x = foo_bar", "foo", false, true, false},
+      {"dot is a boundary", "Set x = foo.bar", "foo", false, true, true},
+      {"parenthesis is a boundary", "Call foo(x)", "foo", false, true, true},
+      {"at the end of the line", "Return foo", "foo", false, true, true},
+      {"digit is a word character", "Set x = foo2", "foo", false, true, false},
+      {"byte above 127 is a boundary", "Set x = \xe9" "foo\xe9", "foo", false, true, true},
+      {"inside a word without whole word", "Set x = foo_bar", "foo", false, false, true},
+      {"case folded: lower line, upper pattern", "Set x = abc", "ABC", false, false, true},
+      {"case folded: mixed line", "Set x = Abc", "ABC", false, false, true},
+      {"match case: other case", "Set x = Abc", "ABC", true, false, false},
+      {"match case: same case", "Set x = ABC", "ABC", true, false, true},
+      {"colon-less type has no colon", "Set nA = 1", "Set nA", false, false, true},
+      {"colon-less type: colon pattern fails", "Set nA = 1", "Set: nA", false, false, false},
+      {"pattern spans title and text", "Number: nCount", "number: nc", false, false, true},
+      {"whole word across the separator", "Number: nCount", "Number", false, true, true},
+  };
+  for (const MatchCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string file = Folder() + "/match.app";
+    WriteTextFile(file, OutlineWith(c.item));
+    Open(file);
+    FindOptions options;
+    options.matchCase = c.matchCase;
+    options.wholeWord = c.wholeWord;
+    Find(c.pattern, options);
+    std::string out = Output(Folder());
+    EXPECT_EQ(out.find("match.app:6: [Global Declarations] [Internal Functions] [F] ") != std::string::npos, c.hit) << out;
+    ClickClose();
+    RestartIde();
+  }
+}
+
+TEST_F(MatchTest, ALineWithThreeOccurrencesCountsOnce) {
+  std::string file = Folder() + "/match.app";
+  WriteTextFile(file, OutlineWith("Set nA = nA + nA"));
+  Open(file);
+  Find("nA", FindOptions{true, false, false, false, false});
+  EXPECT_EQ(ReportTexts(), (std::vector<std::string>{"Search Results for \"nA\"", "",
+                                                      "[Global Declarations] [Internal Functions] [F] Set nA = nA + nA", "",
+                                                      "1 Occurrences found for \"nA\""}));
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// `olvaren find FILE PATTERN [-I DIR]... [options]`: opens an application in
+// the stand-in IDE with the add-in loaded, marks the items on the given
+// lines, opens the MassFinder dialog through the tool entry and uses it as a
+// user would (pattern typed into the combo box, check boxes set, Find!
+// clicked, the dialog closed); prints the report window. Exit status as
+// grep: 0 with at least one hit, 1 with none, 2 on bad input.
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "IdeSession.h"
+#include "ItemLookup.h"
+#include "ReportLineFormat.h"
+#include "ide/shell/Shell.h"
+#include "resources/resource.h"
+#include "standin.h"
+
+namespace olvcli {
+namespace {
+
+constexpr char kToolArguments[] = "Tools MassFinder";
+constexpr char kDialogCaption[] = "Mass Finder";
+
+struct FindOptions {
+  std::string file;
+  std::string pattern;
+  std::vector<std::string> includeDirs;
+  std::vector<int> markedLines;
+  bool matchCase = false;
+  bool wholeWord = false;
+  bool ignoreIncludes = false;
+  bool ignoreComments = false;
+  bool noLinks = false;
+};
+
+// Clicks a check box of the dialog when its state differs from `checked`.
+void SetCheckBox(HWND dialog, int id, bool checked) {
+  HWND box = GetDlgItem(dialog, id);
+  bool isChecked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (isChecked != checked) SendMessageA(box, BM_CLICK, 0, 0);
+}
+
+// The count of the report's summary line ("N Occurrences found for ..."),
+// -1 when the report has none.
+int SummaryCount(const std::vector<ide::ReportLine>& lines) {
+  if (lines.empty()) return -1;
+  int count = -1;
+  char rest[32] = {};
+  if (std::sscanf(lines.back().text.c_str(), "%d Occurrences foun%1s", &count, rest) != 2) return -1;
+  return count;
+}
+
+int RunFind(const FindOptions& options) {
+  if (options.pattern.empty()) {
+    std::cerr << "find: the pattern is empty\n";
+    return kExitUsage;
+  }
+  for (int line : options.markedLines) {
+    if (line <= 0) {
+      std::cerr << "find: --marked " << line << ": no line number (lines count from 1)\n";
+      return kExitUsage;
+    }
+  }
+
+  ide::shell::Shell shell;
+  const ide::Outline* outline = nullptr;
+  int started = OpenInIde(shell, "find", options.file, options.includeDirs, outline);
+  if (started >= 0) return started;
+  for (int line : options.markedLines) {
+    ide::ItemId item = FindItemOnLine(*outline, line);
+    if (item == ide::kNoItem) {
+      std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";
+      return kExitUsage;
+    }
+    shell.Mark(ide::ToItemHandle(item));
+  }
+
+  shell.Activate();
+  if (!shell.RunTool(0, kToolArguments, kAddinDll)) {
+    std::cerr << "find: " << kAddinDll << " has no tool entry\n";
+    return kExitFailure;
+  }
+  shell.PumpMessages();
+  HWND dialog = FindWindowA(nullptr, kDialogCaption);
+  if (dialog == nullptr) {
+    std::cerr << "find: the tool opened no \"" << kDialogCaption << "\" dialog\n";
+    return kExitFailure;
+  }
+
+  // The dialog has been activated (which set its controls from the
+  // settings); now the user types the pattern, sets the options and clicks.
+  SetWindowTextA(GetDlgItem(dialog, IDC_PATTERN), options.pattern.c_str());
+  SetCheckBox(dialog, IDC_MATCH_CASE, options.matchCase);
+  SetCheckBox(dialog, IDC_WHOLE_WORD, options.wholeWord);
+  SetCheckBox(dialog, IDC_IGNORE_INCLUDES, options.ignoreIncludes);
+  SetCheckBox(dialog, IDC_ONLY_MARKED, !options.markedLines.empty());
+  SetCheckBox(dialog, IDC_IGNORE_COMMENTS, options.ignoreComments);
+  SendMessageA(GetDlgItem(dialog, IDC_FIND), BM_CLICK, 0, 0);
+  shell.PumpMessages();
+
+  const std::vector<ide::ReportLine>& lines = shell.ReportLines();
+  int hits = SummaryCount(lines);
+  std::string out;
+  for (const ide::ReportLine& reportLine : lines) {
+    out += FormatReportLine(reportLine, !options.noLinks);
+    out += '\n';
+  }
+  std::cout << out << std::flush;
+
+  SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  shell.PumpMessages();
+  shell.Exit();
+  if (!std::cout || hits < 0) return kExitUsage;
+  return hits > 0 ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+void AddFindCommand(CLI::App& app, CommandResult& result) {
+  auto options = std::make_shared<FindOptions>();
+  CLI::App* cmd = app.add_subcommand(
+      "find",
+      "Search the outline with MassFinder's dialog and print its report as FILE:LINE: TEXT. Exit status 0 with "
+      "hits, 1 without, 2 on bad input. The search runs through the dialog, so, as the tool does, it writes the "
+      "recent patterns and the options to the add-in's settings file");
+  cmd->add_option("FILE", options->file, "Application or library in text format")->required();
+  cmd->add_option("PATTERN", options->pattern, "The text to search for")->required();
+  cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
+      ->allow_extra_args(false);
+  cmd->add_flag("--match-case", options->matchCase, "Match Case: letters must agree in case");
+  cmd->add_flag("--whole-word", options->wholeWord,
+                "Match Whole Word: an occurrence must not touch a letter, digit or _ on either side");
+  cmd->add_flag("--ignore-includes", options->ignoreIncludes,
+                "Ignore Included Items: skip the items of included libraries");
+  cmd->add_flag("--ignore-comments", options->ignoreComments, "Ignore Comments: skip comment items");
+  cmd->add_option("--marked", options->markedLines,
+                  "Mark the item that starts on this line of FILE (repeatable) and search only the marked items")
+      ->allow_extra_args(false);
+  cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");
+  cmd->callback([options, &result] { result.exitCode = RunFind(*options); });
+}
+
+}  // namespace olvcli
