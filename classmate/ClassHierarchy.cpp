@@ -1,9 +1,14 @@
 // ClassMate's report: the selection check, the report lines for one class
-// (header, its ancestors, the classes derived from it) and the walk that
-// gathers the ancestors.
+// (header, its ancestors up to a cap, the classes derived from it) and the
+// walk that gathers the ancestors.
 #include "classmate/ClassMate.h"
 
 #include <string.h>
+
+#include <utility>
+#include <vector>
+
+#include "classmate/BaseClassGraph.h"
 
 #include "classmate/IncludeSuffix.h"
 #include "host/ErrorBox.h"
@@ -21,6 +26,8 @@ const char kNotOneItem[] =
 const char kNotAClass[] = "The selected object is not a class definition!";
 const char kRule[] = "--------------------------------------------------------------------";
 const char kIndentStep[] = "   ";
+// After the cap on base-class lines: how many more the walk would list.
+const char kLeftOut[] = "   ... %llu more base class lines left out";
 
 }  // namespace
 
@@ -71,7 +78,8 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
     app.ReportMessage(kRule, NULL);
 
     CList<CBaseClassExt*, CBaseClassExt*> bases(10);
-    CollectBaseClasses(cls, bases, 0);
+    ULONGLONG leftOut = 0;
+    CollectBaseClassesBounded(cls, bases, 0, leftOut);
 
     app.ReportMessage("Base Classes: ", NULL);
     POSITION pos = bases.GetHeadPosition();
@@ -88,6 +96,11 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
         delete pRecord;
     }
     bases.RemoveAll();
+    if (leftOut > 0)
+    {
+        line.Format(kLeftOut, static_cast<unsigned long long>(leftOut));
+        app.ReportMessage(line, NULL);
+    }
 
     app.ReportMessage("Derived Classes: ", NULL);
     CGItem parent;
@@ -108,57 +121,56 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
 
 void CClassMate::CollectBaseClasses(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list, int depth)
 {
-    CPathStep start = {classItem.GetOutline(), classItem.GetItem(), NULL};
-    CollectBaseClassesOnPath(classItem, list, depth, start);
+    ULONGLONG leftOut = 0;
+    CollectBaseClassesBounded(classItem, list, depth, leftOut);
 }
 
-// The walk proper. `path` ends at `classItem` and leads back to the class the
-// walk started from; an ancestor already on it closes a cycle of base
-// classes: it is listed, but its bases are not followed again.
-void CClassMate::CollectBaseClassesOnPath(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list,
-                                          int depth, const CPathStep& path)
+// The walk proper: depth first, pre-order, each ancestor followed by its own
+// ancestors one level deeper, an ancestor reached along two paths listed
+// under each. An ancestor already on the path from the start closes a cycle
+// of base classes: it is listed, but its bases are not followed again. The
+// walk runs over a graph built once (no list of siblings per level) with its
+// own stack (no recursion, whatever the depth), and lists at most
+// MAX_BASE_CLASS_LINES records; `leftOut` is then the number of further
+// lines it would have listed (else 0).
+void CClassMate::CollectBaseClassesBounded(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list, int depth,
+                                           ULONGLONG& leftOut)
 {
-    CGClass cls(classItem.GetOutline(), classItem.GetItem());
-    CGObjectList baseEntries;
-    cls.EnumBaseClasses(baseEntries);
+    leftOut = 0;
+    CBaseClassGraph graph;
+    graph.Build(classItem);
 
-    CGItem parent;
-    classItem.GetParentItem(parent);
-    CGObjectList siblings;
-    parent.EnumChildObjects(siblings, 0, 0);
-
-    POSITION basePos = baseEntries.GetHeadPosition();
-    while (basePos != NULL)
+    std::vector<int> onPath(graph.GetCount(), 0);
+    std::vector<std::pair<int, size_t> > stack;   // (node, index of its next base)
+    stack.push_back(std::make_pair(0, size_t(0)));
+    onPath[0] = 1;
+    int listed = 0;
+    while (!stack.empty())
     {
-        CGString baseName = baseEntries.GetNext(basePos)->GetName();
-        POSITION pos = siblings.GetHeadPosition();
-        while (pos != NULL)
+        std::pair<int, size_t>& top = stack.back();
+        const std::vector<int>& bases = graph.GetBases(top.first);
+        if (top.second == bases.size())
         {
-            CGItem* pSibling = siblings.GetNext(pos);
-            if (strcmp(pSibling->GetName().GetText(), baseName.GetText()) != 0)
-                continue;
-
-            CBaseClassExt* pRecord = new CBaseClassExt;
-            pRecord->m_pClass = new CGClass(pSibling->GetOutline(), pSibling->GetItem());
-            pRecord->m_depth = depth;
-            list.AddTail(pRecord);
-
-            if (!IsOnPath(path, pRecord->m_pClass->GetOutline(), pRecord->m_pClass->GetItem()))
-            {
-                CPathStep step = {pRecord->m_pClass->GetOutline(), pRecord->m_pClass->GetItem(), &path};
-                CollectBaseClassesOnPath(*pRecord->m_pClass, list, depth + 1, step);
-            }
-            break;
+            onPath[top.first] = 0;
+            stack.pop_back();
+            continue;
+        }
+        if (listed == MAX_BASE_CLASS_LINES)
+        {
+            ULONGLONG total = graph.CountLines(0);
+            leftOut = total > static_cast<ULONGLONG>(listed) ? total - listed : 1;
+            return;
+        }
+        int base = bases[top.second++];
+        CBaseClassExt* pRecord = new CBaseClassExt;
+        pRecord->m_pClass = new CGClass(graph.GetOutline(), graph.GetItem(base));
+        pRecord->m_depth = depth + static_cast<int>(stack.size()) - 1;
+        list.AddTail(pRecord);
+        ++listed;
+        if (!onPath[base])
+        {
+            onPath[base] = 1;
+            stack.push_back(std::make_pair(base, size_t(0)));
         }
     }
-}
-
-BOOL CClassMate::IsOnPath(const CPathStep& path, HOUTLINE hOutline, HITEM hItem)
-{
-    for (const CPathStep* pStep = &path; pStep != NULL; pStep = pStep->m_pDerived)
-    {
-        if (pStep->m_hOutline == hOutline && pStep->m_hItem == hItem)
-            return TRUE;
-    }
-    return FALSE;
 }
