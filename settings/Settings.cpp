@@ -93,8 +93,8 @@ BOOL IsCurrent(const CRecreatedSections& record, const pugi::xml_document& doc)
 }
 }  // namespace
 
-BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node& section,
-                         const COlvarenNotificationInterface* host, pugi::xml_document& doc)
+BOOL OpenSettingsSectionAt(const CString& settingsPath, const char* sectionName, BOOL recreate,
+                           pugi::xml_node& section, pugi::xml_document& doc)
 {
     // The document is loaded afresh: what was noted for it before is gone.
     CRecreatedSections* pOld = FindPendingWriter(&doc);
@@ -102,7 +102,7 @@ BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node&
         ForgetPendingWriter(pOld);
 
     pugi::xml_node root;
-    if (LoadSettingsDocument(doc, host->m_settingsPath))
+    if (LoadSettingsDocument(doc, settingsPath))
         root = doc.child("everything");
     if (!root)
     {
@@ -123,18 +123,29 @@ BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node&
     return section ? TRUE : FALSE;
 }
 
-BOOL SaveSettings(const pugi::xml_document& doc, const COlvarenNotificationInterface* host)
+BOOL SaveSettingsAt(const pugi::xml_document& doc, const CString& settingsPath)
 {
     CRecreatedSections* pRecord = FindPendingWriter(&doc);
     if (pRecord == NULL || !IsCurrent(*pRecord, doc))
     {
         if (pRecord != NULL)
             ForgetPendingWriter(pRecord);
-        return SaveSettingsDocument(doc, host->m_settingsPath);
+        return SaveSettingsDocument(doc, settingsPath);
     }
     CStringArray names;
     for (int i = 0; i < pRecord->m_count; ++i)
         names.Add(pRecord->m_names[i]);
     ForgetPendingWriter(pRecord);
-    return SaveSettingsSections(doc, names, host->m_settingsPath);
+    return SaveSettingsSections(doc, names, settingsPath);
+}
+
+BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node& section,
+                         const COlvarenNotificationInterface* host, pugi::xml_document& doc)
+{
+    return OpenSettingsSectionAt(host->m_settingsPath, sectionName, recreate, section, doc);
+}
+
+BOOL SaveSettings(const pugi::xml_document& doc, const COlvarenNotificationInterface* host)
+{
+    return SaveSettingsAt(doc, host->m_settingsPath);
 }
