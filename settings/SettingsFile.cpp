@@ -278,8 +278,8 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
 
     std::string content;
     FileRead read = ReadRegularFile(fileName, content);
-    if (read == FILE_NOT_REGULAR)
-        return FALSE;   // a directory or FIFO under the name is not replaced
+    if (read == FILE_NOT_REGULAR || read == FILE_UNREADABLE)
+        return FALSE;   // a directory or FIFO, or a file this save cannot read, is not replaced
     pugi::xml_document current;
     BOOL bUnparseable = FALSE;
     BOOL bParsed = FALSE;

@@ -24,7 +24,8 @@ BOOL LoadSettingsDocument(pugi::xml_document& doc, const CString& settingsPath);
 // Writes `doc` (tab indentation, UTF-8, declaration) as the whole settings
 // file. FALSE, with the file unchanged, when the path is empty, the lock
 // cannot be had, something other than a regular file stands under the name,
-// or the new content could not be written completely.
+// the file exists but cannot be read, or the new content could not be
+// written completely.
 BOOL SaveSettingsDocument(const pugi::xml_document& doc, const CString& settingsPath);
 
 // Like SaveSettingsDocument, but only the root's sections named in
