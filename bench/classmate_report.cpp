@@ -78,7 +78,11 @@ int main() {
     for (const std::string& target : c.targets) {
       std::fflush(stdout);
       pid_t pid = fork();
-      if (pid == 0) _exit(Report(path, target));
+      if (pid == 0) {
+        const int code = Report(path, target);
+        std::fflush(stdout);
+        _exit(code);
+      }
       int status = 0;
       waitpid(pid, &status, 0);
       if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {

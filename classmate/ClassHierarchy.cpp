@@ -25,7 +25,8 @@ const char kNotOneItem[] =
     "Too much items or no item selected.\nClassmate needs exactly one class definition being selected!";
 const char kNotAClass[] = "The selected object is not a class definition!";
 const char kRule[] = "--------------------------------------------------------------------";
-const char kIndentStep[] = "   ";
+// Each level of ancestry indents by three blanks.
+const int INDENT_STEP_LENGTH = 3;
 // After the cap on base-class lines: how many more the walk would list.
 const char kLeftOut[] = "   ... %llu more base class lines left out";
 
@@ -86,9 +87,8 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
     while (pos != NULL)
     {
         CBaseClassExt* pRecord = bases.GetNext(pos);
-        CString indent;
-        for (int i = 0; i < pRecord->m_depth; ++i)
-            indent += kIndentStep;
+        // Made in one piece: in a deep chain the indentation is most of the line.
+        CString indent(' ', INDENT_STEP_LENGTH * pRecord->m_depth);
         line.Format("   %s%s%s", (LPCSTR)indent, pRecord->m_pClass->GetName().GetText(),
                     (LPCSTR)GetIncludeSuffix(*pRecord->m_pClass));
         app.ReportMessage(line, pRecord->m_pClass);
