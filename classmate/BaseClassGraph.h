@@ -2,14 +2,13 @@
 // the base-class walk can reach, each with its direct bases resolved to the
 // class definitions they name. The walk and the count of its lines then run
 // over this graph instead of asking the CDK again at every level.
+// (MFC containers only: a standard-library template instantiated here would
+// be exported from the DLL and bound by other modules, which then call into
+// it after FreeLibrary.)
 #pragma once
 
 #include <afx.h>
 #include <afxtempl.h>
-
-#include <string>
-#include <unordered_map>
-#include <vector>
 
 #include "cdk/cdk.h"
 
@@ -22,26 +21,26 @@ public:
     // and case-sensitively; a base with no such child is left out.
     void Build(const CGItem& classItem);
 
-    int GetCount() const { return static_cast<int>(m_items.size()); }
+    int GetCount() const { return static_cast<int>(m_items.GetSize()); }
     HOUTLINE GetOutline() const { return m_hOutline; }
     HITEM GetItem(int node) const { return m_items[node]; }
     // The node's resolved bases, in the order the class names them.
-    const std::vector<int>& GetBases(int node) const { return m_bases[node]; }
+    int GetBaseCount(int node) const { return m_baseStart[node + 1] - m_baseStart[node]; }
+    int GetBase(int node, int index) const { return m_baseIds[m_baseStart[node] + index]; }
 
-    // The number of lines the walk from `node` lists (each base once per path
+    // The number of lines the walk from node 0 lists (each base once per path
     // that reaches it; a base already on the path is listed but not
     // followed), saturated at the largest ULONGLONG. Exact for hierarchies
     // without cycles; where bases form a cycle, the cycle is cut where this
     // count first meets it.
-    ULONGLONG CountLines(int node);
+    ULONGLONG CountLines();
 
 private:
     int NodeFor(HITEM hItem);
 
-    HOUTLINE m_hOutline = 0;
-    std::vector<HITEM> m_items;
-    std::vector<std::vector<int> > m_bases;
-    std::unordered_map<HITEM, int> m_nodeOf;
-    std::vector<ULONGLONG> m_lines;   // CountLines' memo
-    std::vector<char> m_state;        // 0 not counted, 1 counting, 2 counted
+    HOUTLINE m_hOutline;
+    CArray<HITEM, HITEM> m_items;
+    CArray<int, int> m_baseStart;   // bases of node k: m_baseIds[m_baseStart[k] .. m_baseStart[k + 1])
+    CArray<int, int> m_baseIds;
+    CArray<int, int> m_nodeSlots;   // open addressing over HITEM: node + 1, 0 for a free slot
 };

@@ -5,9 +5,6 @@
 
 #include <string.h>
 
-#include <utility>
-#include <vector>
-
 #include "classmate/BaseClassGraph.h"
 
 #include "classmate/IncludeSuffix.h"
@@ -27,6 +24,13 @@ const char kNotAClass[] = "The selected object is not a class definition!";
 const char kRule[] = "--------------------------------------------------------------------";
 // Each level of ancestry indents by three blanks.
 const int INDENT_STEP_LENGTH = 3;
+
+// One class on the walk's path and the index of its next base.
+struct CWalkStep
+{
+    int m_node;
+    int m_nextBase;
+};
 // After the cap on base-class lines: how many more the walk would list.
 const char kLeftOut[] = "   ... %llu more base class lines left out";
 
@@ -140,37 +144,40 @@ void CClassMate::CollectBaseClassesBounded(CGItem& classItem, CList<CBaseClassEx
     CBaseClassGraph graph;
     graph.Build(classItem);
 
-    std::vector<int> onPath(graph.GetCount(), 0);
-    std::vector<std::pair<int, size_t> > stack;   // (node, index of its next base)
-    stack.push_back(std::make_pair(0, size_t(0)));
+    CArray<BYTE, BYTE> onPath;
+    onPath.SetSize(graph.GetCount());
+    CArray<CWalkStep, const CWalkStep&> stack;
+    stack.SetSize(0, 1024);
+    CWalkStep start = {0, 0};
+    stack.Add(start);
     onPath[0] = 1;
     int listed = 0;
-    while (!stack.empty())
+    while (stack.GetSize() > 0)
     {
-        std::pair<int, size_t>& top = stack.back();
-        const std::vector<int>& bases = graph.GetBases(top.first);
-        if (top.second == bases.size())
+        CWalkStep& top = stack[stack.GetSize() - 1];
+        if (top.m_nextBase == graph.GetBaseCount(top.m_node))
         {
-            onPath[top.first] = 0;
-            stack.pop_back();
+            onPath[top.m_node] = 0;
+            stack.SetSize(stack.GetSize() - 1);
             continue;
         }
         if (listed == MAX_BASE_CLASS_LINES)
         {
-            ULONGLONG total = graph.CountLines(0);
+            ULONGLONG total = graph.CountLines();
             leftOut = total > static_cast<ULONGLONG>(listed) ? total - listed : 1;
             return;
         }
-        int base = bases[top.second++];
+        int base = graph.GetBase(top.m_node, top.m_nextBase++);
         CBaseClassExt* pRecord = new CBaseClassExt;
         pRecord->m_pClass = new CGClass(graph.GetOutline(), graph.GetItem(base));
-        pRecord->m_depth = depth + static_cast<int>(stack.size()) - 1;
+        pRecord->m_depth = depth + static_cast<int>(stack.GetSize()) - 1;
         list.AddTail(pRecord);
         ++listed;
         if (!onPath[base])
         {
             onPath[base] = 1;
-            stack.push_back(std::make_pair(base, size_t(0)));
+            CWalkStep step = {base, 0};
+            stack.Add(step);
         }
     }
 }
