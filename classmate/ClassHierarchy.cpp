@@ -3,10 +3,7 @@
 // walk that gathers the ancestors.
 #include "classmate/ClassMate.h"
 
-#include <string.h>
-
 #include "classmate/BaseClassGraph.h"
-
 #include "classmate/IncludeSuffix.h"
 #include "host/ErrorBox.h"
 #include "host/OlvarenHost.h"
@@ -18,6 +15,7 @@ namespace {
 const int ITEMTYPE_CLASS_DEFINITIONS = 244;
 
 const char kNoApplication[] = "Not a valid App Object!";
+// "Too much items" is the tool's own wording and keeps its spelling.
 const char kNotOneItem[] =
     "Too much items or no item selected.\nClassmate needs exactly one class definition being selected!";
 const char kNotAClass[] = "The selected object is not a class definition!";
@@ -31,6 +29,7 @@ struct CWalkStep
     int m_node;
     int m_nextBase;
 };
+
 // After the cap on base-class lines: how many more the walk would list.
 const char kLeftOut[] = "   ... %llu more base class lines left out";
 
