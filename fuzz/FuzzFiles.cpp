@@ -1,11 +1,25 @@
 // WorkFolder and WriteWorkFile for the fuzz targets.
 #include "FuzzFiles.h"
 
+#include <dirent.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fuzz {
+namespace {
+// Removes the folder and the files in it when the process ends.
+void RemoveWorkFolder() {
+  const std::string& folder = WorkFolder();
+  if (DIR* d = opendir(folder.c_str())) {
+    while (dirent* e = readdir(d))
+      if (e->d_name[0] != '.') unlink((folder + "/" + e->d_name).c_str());
+    closedir(d);
+  }
+  rmdir(folder.c_str());
+}
+}  // namespace
 
 const std::string& WorkFolder() {
   static const std::string folder = [] {
@@ -15,6 +29,11 @@ const std::string& WorkFolder() {
     if (mkdtemp(&pattern[0]) == nullptr) abort();
     return pattern;
   }();
+  static const bool removedAtExit = [] {
+    atexit(RemoveWorkFolder);
+    return true;
+  }();
+  (void)removedAtExit;
   return folder;
 }
 

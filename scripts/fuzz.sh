@@ -18,7 +18,7 @@ mkdir -p "$dir/fuzz-artifacts"
 failed=0
 for seedfile in "${seedfiles[@]}"; do
   name=$(basename "$seedfile" .seeds)
-  IFS=';' read -r -a seeds < "$seedfile"
+  IFS=';' read -r -a seeds < "$seedfile" || true  # one line without a line end
   corpus="$dir/fuzz-corpus/$name"
   mkdir -p "$corpus"
   log="$dir/fuzz-artifacts/$name.log"
