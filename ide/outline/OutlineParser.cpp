@@ -3,6 +3,7 @@
 // and only texts that have to be rebuilt go to the file's arena.
 #include "ide/outline/OutlineParser.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -43,6 +44,8 @@ class Parser {
 
  private:
   bool NextLine();
+  void ChooseLineEnd();
+  bool CheckText();
   bool Fail(const std::string& d, uint32_t line) {
     result_.ok = false;
     result_.description = d;
@@ -68,6 +71,7 @@ class Parser {
   size_t ls_ = 0, le_ = 0, next_ = 0;
   uint32_t lineNo_ = 0;
   std::string eol_ = "\n";
+  char breakChar_ = '\n';      // '\r' in a file whose lines end in CR alone
 
   std::vector<ItemId> stack_;   // stack_[l]: the open item at level l
   ItemId cur_ = kNoItem;        // the item continuation lines belong to
@@ -80,15 +84,48 @@ class Parser {
 bool Parser::NextLine() {
   if (pos_ >= buf_.size()) return false;
   const char* base = buf_.data();
-  const void* nl = std::memchr(base + pos_, '\n', buf_.size() - pos_);
+  const void* nl = std::memchr(base + pos_, breakChar_, buf_.size() - pos_);
   size_t end = nl ? static_cast<const char*>(nl) - base : buf_.size();
   ls_ = pos_;
   next_ = nl ? end + 1 : end;
-  if (end > ls_ && base[end - 1] == '\r') --end;
+  if (breakChar_ == '\r') {
+    if (next_ < buf_.size() && base[next_] == '\n') ++next_;  // a CR LF among CR line ends
+  } else if (end > ls_ && base[end - 1] == '\r') {
+    --end;
+  }
   le_ = end;
   pos_ = next_;
   ++lineNo_;
   return true;
+}
+
+// The first line break tells how the file's lines end: LF, CR LF, or CR alone.
+void Parser::ChooseLineEnd() {
+  for (size_t i = pos_; i < buf_.size(); ++i) {
+    if (buf_[i] == '\n') return;
+    if (buf_[i] == '\r') {
+      if (i + 1 < buf_.size() && buf_[i + 1] == '\n') return;
+      breakChar_ = '\r';
+      eol_ = "\r";
+      return;
+    }
+  }
+}
+
+// Rejects what is no outline text at all, naming the line and the reason.
+bool Parser::CheckText() {
+  const auto* b = reinterpret_cast<const unsigned char*>(buf_.data()) + pos_;
+  const size_t n = buf_.size() - pos_;
+  if (n == 0) return Fail("not a text-format outline: the file is empty", 0);
+  const void* nul = std::memchr(b, '\0', n);
+  if (!nul) return true;
+  auto text = [](unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n'; };
+  if (n >= 4 && ((b[1] == 0 && b[3] == 0 && text(b[0]) && text(b[2])) ||
+                 (b[0] == 0 && b[2] == 0 && text(b[1]) && text(b[3]))))
+    return Fail("not a text-format outline: UTF-16 text without a byte-order mark", 1);
+  const size_t at = static_cast<const unsigned char*>(nul) - b;
+  const uint32_t line = 1 + static_cast<uint32_t>(std::count(b, b + at, static_cast<unsigned char>(breakChar_)));
+  return Fail("not a text-format outline: a NUL byte (binary data, not text)", line);
 }
 
 void Parser::MoveCurrentToArena() {
@@ -222,18 +259,22 @@ void Parser::Winattr(std::string_view line) {
 }
 
 ParseResult Parser::Run() {
-  if (!NextLine()) return Fail("not a text-format outline", 0), result_;
+  ChooseLineEnd();
+  if (!CheckText() || !NextLine()) return result_;
   const std::string_view first(buf_.data() + ls_, le_ - ls_);
-  if (next_ > le_ + 1) eol_ = "\r\n";
+  if (breakChar_ == '\n' && next_ > le_ + 1) eol_ = "\r\n";
   if (StartsWith(first, ".head ")) {
     indented_ = false;
   } else if (StartsWith(first, "Application Description")) {
     indented_ = true;
+  } else if (StartsWith(first, ".data ") || Is(first, ".data")) {
+    return Fail("not a text-format outline: a data block before the first item", 1), result_;
   } else {
-    return Fail("not a text-format outline", 0), result_;
+    return Fail("not a text-format outline: the first line is neither a '.head' line nor "
+                "'Application Description'",
+                1),
+           result_;
   }
-  if (std::memchr(buf_.data() + ls_, '\0', buf_.size() - ls_))
-    return Fail("not a text-format outline", 0), result_;
 
   bool inData = false;
   size_t dataStart = 0;
@@ -261,6 +302,11 @@ ParseResult Parser::Run() {
       }
       if (!digits || p + 2 > le_ || buf_[p] != ' ' || (buf_[p + 1] != '+' && buf_[p + 1] != '-'))
         return Fail("malformed .head line", lineNo_), result_;
+      if (level > kMaxOutlineLevel)  // named as written: the number need not fit an int
+        return Fail("level " + std::string(buf_, ls_ + 6, p - (ls_ + 6)) + " is deeper than the limit of " +
+                        std::to_string(kMaxOutlineLevel),
+                    lineNo_),
+               result_;
       if (!AddItem(level, p + 2)) return result_;
     } else if (!line.empty() && line[0] == '.' && (StartsWith(line, ".data ") || Is(line, ".data"))) {
       if (items_.size() == first_) return Fail("a data block before the first item", lineNo_), result_;
@@ -293,7 +339,7 @@ ParseResult Parser::Run() {
   }
   if (inData) return Fail("data block not closed by '.enddata'", dataLine), result_;
   if (winattr != 0) return Fail("'.winattr' not closed by '.end'", winattrLine), result_;
-  if (items_.size() == first_) return Fail("not a text-format outline", 0), result_;
+  if (items_.size() == first_) return Fail("not a text-format outline: no item", 0), result_;
   if (cur_ != kNoItem) Finish();
   result_.ok = true;
   return result_;

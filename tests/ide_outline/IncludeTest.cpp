@@ -170,7 +170,7 @@ TEST(Includes, LookupOrderAndProblemsBecomeWarnings) {
   const std::vector<std::string> want = {
       app + ":7: included library 'missing.apl' not found",
       dir.path() + "/cyc.apl:6: include cycle app.apt -> cyc.apl -> APP.APT; 'APP.APT' is not included again",
-      app + ":9: included library 'bin.apd' (" + dir.path() + "/bin.apd) skipped: not a text-format outline",
+      app + ":9: included library 'bin.apd' (" + dir.path() + "/bin.apd) skipped: line 1: not a text-format outline: a NUL byte (binary data, not text)",
       app + ":10: included library 'broken.apl' (" + dir.path() +
           "/broken.apl) skipped: line 2: level jumps from 0 to 2",
   };
