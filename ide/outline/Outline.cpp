@@ -4,8 +4,25 @@
 #include <algorithm>
 
 #include "ide/outline/ItemTypes.h"
+#include "ide/outline/OutlineIndex.h"
 
 namespace ide {
+
+Outline::Outline() = default;
+Outline::~Outline() = default;
+Outline::Outline(Outline&& other) noexcept { Swap(other); }
+Outline& Outline::operator=(Outline&& other) noexcept {
+  if (this != &other) {
+    Clear();
+    Swap(other);
+  }
+  return *this;
+}
+
+const OutlineIndex& Outline::Index() const {
+  if (!index_) index_ = std::make_unique<OutlineIndex>(*this);
+  return *index_;
+}
 
 ItemId Outline::FirstChild(ItemId i) const {
   // Items are in outline order: a first child directly follows its parent.
@@ -70,12 +87,16 @@ std::vector<std::string_view> Outline::DataBlocks(ItemId i) const {
 }
 
 void Outline::Clear() {
+  index_.reset();
   items_.clear();
   files_.clear();
   dataBlocks_.clear();
 }
 
 void Outline::Swap(Outline& other) noexcept {
+  // An index refers to the outline it was built for, so neither survives the swap.
+  index_.reset();
+  other.index_.reset();
   items_.swap(other.items_);
   files_.swap(other.files_);
   dataBlocks_.swap(other.dataBlocks_);

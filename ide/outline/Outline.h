@@ -96,8 +96,15 @@ struct DataBlockRec {
 };
 }  // namespace detail
 
+class OutlineIndex;
+
 class Outline {
  public:
+  Outline();
+  Outline(Outline&& other) noexcept;
+  Outline& operator=(Outline&& other) noexcept;
+  ~Outline();
+
   size_t Count() const { return items_.size(); }
   ItemId Root() const { return items_.empty() ? kNoItem : 0; }
   ItemId Parent(ItemId i) const { return Valid(i) ? items_[i].parent : kNoItem; }
@@ -127,6 +134,10 @@ class Outline {
   void Clear();
   void Swap(Outline& other) noexcept;
 
+  // The lookup index (ide/outline/OutlineIndex.h), built at the first call after
+  // the outline was loaded or changed; every change of the outline drops it.
+  const OutlineIndex& Index() const;
+
  private:
   friend class OutlineBuilder;
   bool Valid(ItemId i) const { return i < items_.size(); }
@@ -134,6 +145,7 @@ class Outline {
   detail::ItemVector items_;
   std::vector<detail::FileStore> files_;
   std::vector<detail::DataBlockRec> dataBlocks_;  // sorted by item
+  mutable std::unique_ptr<OutlineIndex> index_;   // built on demand
 };
 
 }  // namespace ide
