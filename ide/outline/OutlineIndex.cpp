@@ -6,6 +6,53 @@
 #include "ide/outline/ItemTypes.h"
 
 namespace ide {
+namespace {
+
+// The classes a derivation walk has expanded: a few inline, more in an
+// open-addressing table, so that the walk stays linear in what it visits.
+class VisitedSet {
+ public:
+  // True when `id` was not in the set (it is now).
+  bool Insert(ItemId id) {
+    if (table_.empty()) {
+      for (size_t i = 0; i < count_; ++i)
+        if (inline_[i] == id) return false;
+      if (count_ < kInline) {
+        inline_[count_++] = id;
+        return true;
+      }
+      table_.assign(4 * kInline, kNoItem);
+      for (size_t i = 0; i < count_; ++i) Put(inline_[i]);
+    }
+    if (!Put(id)) return false;
+    if (++count_ * 2 > table_.size()) Grow();
+    return true;
+  }
+
+ private:
+  static constexpr size_t kInline = 32;
+  bool Put(ItemId id) {
+    const size_t mask = table_.size() - 1;
+    for (size_t i = (id * 0x9E3779B1u) & mask;; i = (i + 1) & mask) {
+      if (table_[i] == id) return false;
+      if (table_[i] == kNoItem) {
+        table_[i] = id;
+        return true;
+      }
+    }
+  }
+  void Grow() {
+    std::vector<ItemId> old(table_.size() * 2, kNoItem);
+    old.swap(table_);
+    for (ItemId id : old)
+      if (id != kNoItem) Put(id);
+  }
+  ItemId inline_[kInline];
+  size_t count_ = 0;
+  std::vector<ItemId> table_;
+};
+
+}  // namespace
 
 void OutlineIndex::Table::Reserve(size_t entries) {
   size_t capacity = 16;
@@ -106,6 +153,74 @@ ItemId OutlineIndex::GlobalDeclaration(std::string_view name) const {
   return globals_.Find(Hash(name, 0), [&](ItemId e) { return o_.Name(e) == name; });
 }
 
-size_t OutlineIndex::Bytes() const { return sizeof(*this) + children_.Bytes() + globals_.Bytes(); }
+template <class F>
+void OutlineIndex::ForEachBaseEntry(ItemId cls, F f) const {
+  for (ItemId c = o_.FirstChild(cls); c != kNoItem; c = o_.NextSibling(c)) {
+    if (o_.Type(c) != ItemType::DerivedFrom) continue;
+    for (ItemId e = o_.FirstChild(c); e != kNoItem; e = o_.NextSibling(e))
+      if (o_.Type(e) != ItemType::Comment && !f(e)) return;
+    return;
+  }
+}
+
+std::vector<ItemId> OutlineIndex::BaseEntries(ItemId cls) const {
+  std::vector<ItemId> entries;
+  ForEachBaseEntry(cls, [&](ItemId e) {
+    entries.push_back(e);
+    return true;
+  });
+  return entries;
+}
+
+void OutlineIndex::ForgetDerivation(std::string_view name) const {
+  if (reaches_.empty()) reaches_.assign(o_.Count(), kUnknown);
+  if (derivedName_ == name) return;
+  for (ItemId id : learnt_) reaches_[id] = kUnknown;
+  learnt_.clear();
+  derivedName_.assign(name.data(), name.size());
+}
+
+bool OutlineIndex::DerivesFrom(ItemId cls, std::string_view name) const {
+  if (name.empty() || o_.Name(cls) == name) return false;
+  const ItemId section = o_.Parent(cls);
+  if (section == kNoItem) return false;
+  ForgetDerivation(name);
+  if (reaches_[cls] != kUnknown) return reaches_[cls] == kReaches;
+  // Walk the ancestry within the section, every class once. A class known to
+  // reach the name ends the walk; one known not to is not expanded again.
+  VisitedSet seen;
+  seen.Insert(cls);
+  std::vector<ItemId> pending{cls}, expanded;
+  bool found = false;
+  while (!pending.empty() && !found) {
+    const ItemId current = pending.back();
+    pending.pop_back();
+    expanded.push_back(current);
+    ForEachBaseEntry(current, [&](ItemId entry) {
+      const std::string_view base = o_.Name(entry);
+      if (base == name) return !(found = true);
+      const ItemId def = NamedChild(section, base);
+      if (def == kNoItem || reaches_[def] == kReachesNot) return true;
+      if (reaches_[def] == kReaches) return !(found = true);
+      if (seen.Insert(def)) pending.push_back(def);
+      return true;
+    });
+  }
+  if (found) {
+    reaches_[cls] = kReaches;
+    learnt_.push_back(cls);
+  } else {
+    // The walk saw the whole ancestry of every class it expanded.
+    for (ItemId id : expanded) {
+      reaches_[id] = kReachesNot;
+      learnt_.push_back(id);
+    }
+  }
+  return found;
+}
+
+size_t OutlineIndex::Bytes() const {
+  return sizeof(*this) + children_.Bytes() + globals_.Bytes() + reaches_.capacity() + learnt_.capacity() * sizeof(ItemId);
+}
 
 }  // namespace ide

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,19 @@ class OutlineIndex {
   // item, and one level deeper those of its groups (constants, external
   // functions); comments aside. kNoItem when none or when `name` is empty.
   ItemId GlobalDeclaration(std::string_view name) const;
+
+  // The entries of a class's Derived From list (its first item of that type), in
+  // order, comments aside.
+  std::vector<ItemId> BaseEntries(ItemId cls) const;
+
+  // True when class `cls` derives, directly or through other classes of the same
+  // parent item, from a class named `name` (base names compared exactly): some
+  // class of its ancestry has a base entry with that name, whether or not a
+  // definition of it exists. A class is not derived from itself; every class is
+  // expanded once, so cyclic derivation ends. What a walk learns about the
+  // classes it passes is kept for the next question about the same name, so
+  // asking it of every class of a section costs about one walk over the section.
+  bool DerivesFrom(ItemId cls, std::string_view name) const;
 
   // Memory the index holds, in bytes.
   size_t Bytes() const;
@@ -56,9 +70,20 @@ class OutlineIndex {
   static uint32_t Hash(std::string_view name, uint32_t seed);
   void AddChildren(ItemId parent);
 
+  template <class F> void ForEachBaseEntry(ItemId cls, F f) const;
+  void ForgetDerivation(std::string_view name) const;
+
   const Outline& o_;
   Table children_;  // key: (parent, name)
   Table globals_;   // key: name
+
+  // What derivation walks learnt about the classes they passed, for the base
+  // name `derivedName_`: per item, whether some class of its ancestry has a
+  // base entry with that name (kReaches), or none has (kReachesNot).
+  enum : uint8_t { kUnknown = 0, kReaches = 1, kReachesNot = 2 };
+  mutable std::string derivedName_;
+  mutable std::vector<uint8_t> reaches_;   // by item; allocated at the first question
+  mutable std::vector<ItemId> learnt_;     // the items whose entry is not kUnknown
 };
 
 }  // namespace ide
