@@ -1,4 +1,5 @@
-// Accessors of the outline model.
+// Accessors of the outline model, its packed item records and the
+// renumbering that keeps items in outline order.
 #include "ide/outline/Outline.h"
 
 #include <algorithm>
@@ -7,6 +8,42 @@
 #include "ide/outline/OutlineIndex.h"
 
 namespace ide {
+
+namespace detail {
+
+void PackSpans(ItemRec& it, const Spans& s, std::vector<Spans>& longSpans) {
+  const bool fits = s.titleLen <= 0xFF && s.textRel >= s.titleLen && s.textRel - s.titleLen <= 0xF &&
+                    s.nameLen <= 0xFF && s.nameRel >= s.textRel && s.nameRel - s.textRel <= 0xFF;
+  if (!fits) {
+    if (!it.longSpans) {
+      it.longSpans = 1;
+      it.textLen = static_cast<uint32_t>(longSpans.size());
+      longSpans.push_back(s);
+    } else {
+      longSpans[it.textLen] = s;
+    }
+    return;
+  }
+  it.longSpans = 0;
+  it.titleLen = s.titleLen;
+  it.textGap = s.textRel - s.titleLen;
+  it.textLen = s.textLen;
+  it.nameLen = s.nameLen;
+  it.nameGap = s.nameLen ? s.nameRel - s.textRel : 0;
+}
+
+Spans UnpackSpans(const ItemRec& it, const std::vector<Spans>& longSpans) {
+  if (it.longSpans) return longSpans[it.textLen];
+  Spans s;
+  s.titleLen = it.titleLen;
+  s.textRel = it.titleLen + it.textGap;
+  s.textLen = it.textLen;
+  s.nameLen = it.nameLen;
+  s.nameRel = s.textRel + it.nameGap;
+  return s;
+}
+
+}  // namespace detail
 
 Outline::Outline() = default;
 Outline::~Outline() = default;
@@ -24,6 +61,8 @@ const OutlineIndex& Outline::Index() const {
   return *index_;
 }
 
+detail::Spans Outline::SpansOf(const detail::ItemRec& it) const { return detail::UnpackSpans(it, longSpans_); }
+
 ItemId Outline::FirstChild(ItemId i) const {
   // Items are in outline order: a first child directly follows its parent.
   if (!Valid(i) || i + 1 >= items_.size()) return kNoItem;
@@ -37,28 +76,48 @@ ItemId Outline::LastChild(ItemId i) const {
   return c;
 }
 
+ItemId Outline::PrevSibling(ItemId i) const {
+  // In outline order the item before `i` is its previous sibling or lies in that
+  // sibling's subtree (or is the parent, for a first child).
+  if (!Valid(i)) return kNoItem;
+  const ItemId parent = items_[i].parent;
+  if (parent == kNoItem || parent + 1 == i) return kNoItem;
+  ItemId j = i - 1;
+  while (items_[j].parent != parent) j = items_[j].parent;
+  return j;
+}
+
 std::string_view Outline::Title(ItemId i) const {
   if (!Valid(i)) return {};
   const detail::ItemRec& it = items_[i];
-  return files_[it.file].View(it.base, it.titleLen);
+  if (!it.longSpans) return files_[it.file].View(it.base, it.titleLen);
+  return files_[it.file].View(it.base, SpansOf(it).titleLen);
 }
 
 std::string_view Outline::Text(ItemId i) const {
   if (!Valid(i)) return {};
   const detail::ItemRec& it = items_[i];
-  return files_[it.file].View(it.base + it.textRel, it.textLen);
+  const detail::Spans s = SpansOf(it);
+  return files_[it.file].View(it.base + s.textRel, s.textLen);
 }
 
 std::string_view Outline::Name(ItemId i) const {
   if (!Valid(i)) return {};
   const detail::ItemRec& it = items_[i];
-  return it.nameLen ? files_[it.file].View(it.base + it.nameRel, it.nameLen) : std::string_view();
+  if (!it.longSpans) {
+    if (it.nameLen == 0) return {};
+    return files_[it.file].View(it.base + it.titleLen + it.textGap + it.nameGap, it.nameLen);
+  }
+  const detail::Spans s = SpansOf(it);
+  return s.nameLen ? files_[it.file].View(it.base + s.nameRel, s.nameLen) : std::string_view();
 }
 
 std::string_view Outline::ObjectClass(ItemId i) const {
   if (!Valid(i)) return {};
-  const detail::ItemRec& it = items_[i];
-  return it.classLen ? files_[it.file].View(it.classOff, it.classLen) : std::string_view();
+  auto it = std::lower_bound(classes_.begin(), classes_.end(), i,
+                             [](const detail::ClassRec& c, ItemId id) { return c.item < id; });
+  if (it == classes_.end() || it->item != i) return {};
+  return files_[it->file].View(it->off, it->len);
 }
 
 std::string Outline::OutlineLine(ItemId i) const {
@@ -86,11 +145,57 @@ std::vector<std::string_view> Outline::DataBlocks(ItemId i) const {
   return out;
 }
 
+namespace {
+
+// Renames the items of a side table sorted by item, drops the entries of
+// dropped items and sorts again (entries of one item keep their order).
+template <class Rec>
+void RenumberTable(std::vector<Rec>& table, const std::vector<ItemId>& newId, size_t keep) {
+  size_t n = 0;
+  for (Rec r : table) {
+    r.item = newId[r.item];
+    if (r.item < keep) table[n++] = r;
+  }
+  table.resize(n);
+  std::stable_sort(table.begin(), table.end(), [](const Rec& a, const Rec& b) { return a.item < b.item; });
+}
+
+}  // namespace
+
+void Outline::Renumber(std::vector<ItemId>& newId, size_t keep) {
+  index_.reset();
+  const size_t n = items_.size();
+  auto map = [&](ItemId id) { return id == kNoItem || newId[id] >= keep ? kNoItem : newId[id]; };
+  for (size_t i = 0; i < n; ++i) {
+    detail::ItemRec& it = items_[i];
+    it.parent = map(it.parent);
+    it.next = map(it.next);
+  }
+  for (detail::FileStore& f : files_) f.including = map(f.including);
+  RenumberTable(dataBlocks_, newId, keep);
+  RenumberTable(classes_, newId, keep);
+  // Move the records in place, cycle by cycle, so that no second array is needed.
+  for (size_t i = 0; i < n; ++i) {
+    while (newId[i] != i) {
+      const ItemId j = newId[i];
+      std::swap(items_[i], items_[j]);
+      std::swap(newId[i], newId[j]);
+    }
+  }
+  items_.resize(keep);
+  for (size_t i = 0; i < keep; ++i) {
+    detail::ItemRec& it = items_[i];
+    it.level = it.parent == kNoItem ? 0 : items_[it.parent].level + 1;
+  }
+}
+
 void Outline::Clear() {
   index_.reset();
   items_.clear();
   files_.clear();
   dataBlocks_.clear();
+  classes_.clear();
+  longSpans_.clear();
 }
 
 void Outline::Swap(Outline& other) noexcept {
@@ -100,6 +205,8 @@ void Outline::Swap(Outline& other) noexcept {
   items_.swap(other.items_);
   files_.swap(other.files_);
   dataBlocks_.swap(other.dataBlocks_);
+  classes_.swap(other.classes_);
+  longSpans_.swap(other.longSpans_);
 }
 
 }  // namespace ide

@@ -35,6 +35,7 @@ class OutlineBuilder {
     std::string description;
     int line = 0;
     ItemId first = 0, end = 0;
+    uint16_t file = 0;
   };
   FileLoad LoadFile(const std::string& path);
   void ComputeChildren(ItemId first, ItemId end);
@@ -50,7 +51,7 @@ class OutlineBuilder {
 
   const LoadOptions& options_;
   Outline o_;
-  std::vector<ItemId> first_, last_, prev_;  // child lists while merging (compact, for speed)
+  std::vector<ItemId> first_;  // first children while merging (the rest through the items' next links)
   std::unordered_map<ItemId, ItemId> cursor_;
   std::set<std::string> loaded_;
   std::vector<std::string> chain_;  // canonical paths of the files being included, outermost first
@@ -82,18 +83,23 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
     return r;
   }
   const size_t itemsBefore = o_.items_.size(), blocksBefore = o_.dataBlocks_.size();
+  const size_t classesBefore = o_.classes_.size(), spansBefore = o_.longSpans_.size();
   const uint16_t fileIndex = static_cast<uint16_t>(o_.files_.size());
   o_.files_.push_back(std::move(store));
-  ParseResult pr = ParseOutlineText(o_.files_.back(), start, fileIndex, o_.items_, o_.dataBlocks_);
+  ParseResult pr = ParseOutlineText(o_.files_.back(), start, fileIndex,
+                                    ParseTarget{o_.items_, o_.dataBlocks_, o_.classes_, o_.longSpans_});
   if (!pr.ok) {
     o_.items_.resize(itemsBefore);
     o_.dataBlocks_.resize(blocksBefore);
+    o_.classes_.resize(classesBefore);
+    o_.longSpans_.resize(spansBefore);
     o_.files_.pop_back();
     r.description = pr.description;
     r.line = pr.line;
     return r;
   }
   r.ok = true;
+  r.file = fileIndex;
   r.first = static_cast<ItemId>(itemsBefore);
   r.end = static_cast<ItemId>(o_.items_.size());
   return r;
@@ -101,14 +107,9 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
 
 void OutlineBuilder::ComputeChildren(ItemId first, ItemId end) {
   first_.resize(end, kNoItem);
-  last_.resize(end, kNoItem);
-  prev_.resize(end, kNoItem);
   for (ItemId i = first; i < end; ++i) {
-    prev_[i] = o_.items_[i].prev;
     const ItemId p = o_.items_[i].parent;
-    if (p == kNoItem) continue;
-    if (first_[p] == kNoItem) first_[p] = i;
-    last_[p] = i;
+    if (p != kNoItem && first_[p] == kNoItem) first_[p] = i;
   }
 }
 
@@ -149,10 +150,7 @@ void OutlineBuilder::ProcessIncludes(ItemId first, ItemId end, const std::string
       continue;
     }
     ComputeChildren(lib.first, lib.end);
-    for (ItemId j = lib.first; j < lib.end; ++j) {
-      o_.items_[j].flags |= detail::kIncludedFlag;
-      o_.items_[j].including = i;
-    }
+    o_.files_[lib.file].including = i;  // its items are included (file != 0), by this item
     chain_.push_back(canon);
     chainNames_.push_back(name);
     ProcessIncludes(lib.first, lib.end, path);
@@ -215,7 +213,7 @@ ItemId OutlineBuilder::FindOrCreate(ItemId appParent, ItemId libSection) {
     if (o_.items_[c].type == type && SameTitle(o_.Title(c), title)) return c;
   // The application lacks the section: the library's own section item comes in,
   // marked as included, and receives the merged items.
-  first_[libSection] = last_[libSection] = kNoItem;
+  first_[libSection] = kNoItem;
   Insert(appParent, libSection);
   return libSection;
 }
@@ -242,69 +240,42 @@ void OutlineBuilder::Insert(ItemId parent, ItemId item) {
   ItemRec& it = o_.items_[item];
   it.parent = parent;
   if (after == kNoItem) {
-    it.prev = kNoItem;
     it.next = first_[parent];
     first_[parent] = item;
   } else {
-    it.prev = after;
     it.next = o_.items_[after].next;
     o_.items_[after].next = item;
-  }
-  prev_[item] = it.prev;
-  if (it.next != kNoItem) {
-    o_.items_[it.next].prev = item;
-    prev_[it.next] = item;
-  } else {
-    last_[parent] = item;
   }
   cursor_[parent] = item;
 }
 
 void OutlineBuilder::Renumber() {
-  // The items reachable from the root, in outline order; library sections that were
-  // not merged are left out.
+  // New ids in outline order: a walk from the root through the first children and
+  // next links. Library sections that were not merged are not reached; they go last
+  // and are dropped.
   const size_t n = o_.items_.size();
-  std::vector<ItemId> order;
-  order.reserve(n);
-  std::vector<ItemId> stack{o_.Root()};
-  while (!stack.empty()) {
-    const ItemId old = stack.back();
-    stack.pop_back();
-    order.push_back(old);
-    for (ItemId c = last_[old]; c != kNoItem; c = prev_[c]) stack.push_back(c);
+  std::vector<ItemId> newId(n, kNoItem);
+  std::vector<ItemId> resume;  // per open level: the next sibling to go on with
+  ItemId k = 0;
+  for (ItemId cur = o_.Root(); cur != kNoItem;) {
+    newId[cur] = k++;
+    const ItemId child = first_[cur];
+    ItemId next = o_.items_[cur].next;
+    if (child != kNoItem) {
+      resume.push_back(next);
+      next = child;
+    }
+    while (next == kNoItem && !resume.empty()) {
+      next = resume.back();
+      resume.pop_back();
+    }
+    cur = next;
   }
   std::vector<ItemId>().swap(first_);
-  std::vector<ItemId>().swap(last_);
-  std::vector<ItemId>().swap(prev_);
-  std::vector<ItemId> newId(n, kNoItem);
-  std::vector<uint32_t> left((n >> 13) + 1, 0);  // items still to copy, per chunk of the old array
-  for (size_t k = 0; k < order.size(); ++k) {
-    newId[order[k]] = static_cast<ItemId>(k);
-    ++left[order[k] >> 13];
-  }
-  auto map = [&](ItemId id) { return id == kNoItem ? kNoItem : newId[id]; };
-  // Copy in outline order, freeing each old chunk once its last item is copied, so
-  // that the two arrays never both exist in full.
-  detail::ItemVector out;
-  for (ItemId old : order) {
-    ItemRec it = o_.items_[old];
-    if (--left[old >> 13] == 0) o_.items_.ReleaseChunkOf(old);
-    it.parent = map(it.parent);
-    it.next = map(it.next);
-    it.prev = map(it.prev);
-    it.including = map(it.including);
-    it.level = it.parent == kNoItem ? 0 : static_cast<uint16_t>(out[it.parent].level + 1);
-    out.push_back(it);
-  }
-  o_.items_.swap(out);
-  std::vector<detail::DataBlockRec> blocks;
-  for (detail::DataBlockRec b : o_.dataBlocks_) {
-    b.item = map(b.item);
-    if (b.item != kNoItem) blocks.push_back(b);
-  }
-  std::stable_sort(blocks.begin(), blocks.end(),
-                   [](const detail::DataBlockRec& a, const detail::DataBlockRec& b) { return a.item < b.item; });
-  o_.dataBlocks_.swap(blocks);
+  const size_t keep = k;
+  for (ItemId& id : newId)
+    if (id == kNoItem) id = k++;
+  o_.Renumber(newId, keep);
 }
 
 LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
@@ -329,8 +300,6 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
     ProcessIncludes(main.first, main.end, path);
     if (merged_) Renumber();
     std::vector<ItemId>().swap(first_);
-    std::vector<ItemId>().swap(last_);
-    std::vector<ItemId>().swap(prev_);
   }
   status.ok = true;
   status.warnings = std::move(warnings_);
