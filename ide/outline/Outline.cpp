@@ -13,7 +13,7 @@ namespace detail {
 
 void PackSpans(ItemRec& it, const Spans& s, std::vector<Spans>& longSpans) {
   const bool fits = s.titleLen <= 0xFF && s.textRel >= s.titleLen && s.textRel - s.titleLen <= 0xF &&
-                    s.nameLen <= 0xFF && s.nameRel >= s.textRel && s.nameRel - s.textRel <= 0xFF;
+                    (s.nameLen == 0 || (s.nameLen <= 0xFF && s.nameRel >= s.textRel && s.nameRel - s.textRel <= 0xFF));
   if (!fits) {
     if (!it.longSpans) {
       it.longSpans = 1;
@@ -150,7 +150,7 @@ namespace {
 // Renames the items of a side table sorted by item, drops the entries of
 // dropped items and sorts again (entries of one item keep their order).
 template <class Rec>
-void RenumberTable(std::vector<Rec>& table, const std::vector<ItemId>& newId, size_t keep) {
+void RenumberTable(std::vector<Rec>& table, const std::deque<ItemId>& newId, size_t keep) {
   size_t n = 0;
   for (Rec r : table) {
     r.item = newId[r.item];
@@ -162,7 +162,7 @@ void RenumberTable(std::vector<Rec>& table, const std::vector<ItemId>& newId, si
 
 }  // namespace
 
-void Outline::Renumber(std::vector<ItemId>& newId, size_t keep) {
+void Outline::Renumber(std::deque<ItemId>& newId, size_t keep) {
   index_.reset();
   const size_t n = items_.size();
   auto map = [&](ItemId id) { return id == kNoItem || newId[id] >= keep ? kNoItem : newId[id]; };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -173,7 +174,8 @@ class Outline {
   // Moves every item to position newId[item] (a permutation of 0..Count()-1) and
   // keeps the first `keep` of them; links, side tables and including items
   // follow, links to dropped items become kNoItem; levels are recomputed.
-  void Renumber(std::vector<ItemId>& newId, size_t keep);
+  // (A deque: it grows without copying, so loading never holds two copies of it.)
+  void Renumber(std::deque<ItemId>& newId, size_t keep);
 
   detail::ItemVector items_;
   std::vector<detail::FileStore> files_;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <set>
 #include <unordered_map>
 
@@ -51,7 +52,9 @@ class OutlineBuilder {
 
   const LoadOptions& options_;
   Outline o_;
-  std::vector<ItemId> first_;  // first children while merging (the rest through the items' next links)
+  // First children while merging (the rest through the items' next links); a
+  // deque grows without copying. Renumber turns it into the new ids.
+  std::deque<ItemId> first_;
   std::unordered_map<ItemId, ItemId> cursor_;
   std::set<std::string> loaded_;
   std::vector<std::string> chain_;  // canonical paths of the files being included, outermost first
@@ -251,15 +254,18 @@ void OutlineBuilder::Insert(ItemId parent, ItemId item) {
 
 void OutlineBuilder::Renumber() {
   // New ids in outline order: a walk from the root through the first children and
-  // next links. Library sections that were not merged are not reached; they go last
-  // and are dropped.
+  // next links. Each item's first child is read once, when the walk reaches it,
+  // so its slot then takes the item's new id. Library sections that were not
+  // merged are not reached; they go last and are dropped.
   const size_t n = o_.items_.size();
-  std::vector<ItemId> newId(n, kNoItem);
+  std::deque<ItemId>& newId = first_;
+  std::vector<bool> reached(n, false);
   std::vector<ItemId> resume;  // per open level: the next sibling to go on with
   ItemId k = 0;
   for (ItemId cur = o_.Root(); cur != kNoItem;) {
-    newId[cur] = k++;
     const ItemId child = first_[cur];
+    newId[cur] = k++;
+    reached[cur] = true;
     ItemId next = o_.items_[cur].next;
     if (child != kNoItem) {
       resume.push_back(next);
@@ -271,10 +277,9 @@ void OutlineBuilder::Renumber() {
     }
     cur = next;
   }
-  std::vector<ItemId>().swap(first_);
   const size_t keep = k;
-  for (ItemId& id : newId)
-    if (id == kNoItem) id = k++;
+  for (size_t i = 0; i < n; ++i)
+    if (!reached[i]) newId[i] = k++;
   o_.Renumber(newId, keep);
 }
 
@@ -299,7 +304,7 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
     chainNames_.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
     ProcessIncludes(main.first, main.end, path);
     if (merged_) Renumber();
-    std::vector<ItemId>().swap(first_);
+    std::deque<ItemId>().swap(first_);
   }
   status.ok = true;
   status.warnings = std::move(warnings_);
