@@ -163,6 +163,21 @@ class Outline {
   void Clear();
   void Swap(Outline& other) noexcept;
 
+  // --- editing, as the IDE's outline editor does it. Items stay in outline
+  // order, so the ids after the edited place change; each edit drops the index.
+  // Inserts an item with the outline line `line` (one line, read as the reader
+  // reads a line below `parent`) as a child of `parent`, after its child `after`
+  // (kNoItem: as the first child). The item belongs to the main file, at line 0.
+  // Returns its id; kNoItem when `parent` is unknown, `after` is not a child of
+  // it, `line` holds a line break or the item would lie deeper than the level limit.
+  ItemId InsertItem(ItemId parent, ItemId after, std::string_view line);
+  // Deletes an item and everything below it. False for the root or an unknown item.
+  bool DeleteItem(ItemId item);
+  // Gives an item a new outline line: its type, title, text, name and object
+  // class follow from it; its place, file and line stay. False for an unknown
+  // item or a line with a line break.
+  bool SetItemLine(ItemId item, std::string_view line);
+
   // The lookup index (ide/outline/OutlineIndex.h), built at the first call after
   // the outline was loaded or changed; every change of the outline drops it.
   const OutlineIndex& Index() const;
@@ -171,6 +186,12 @@ class Outline {
   friend class OutlineBuilder;
   bool Valid(ItemId i) const { return i < items_.size(); }
   detail::Spans SpansOf(const detail::ItemRec& it) const;
+  // Classifies `line` below `parent` into `it` (type, base in the arena of
+  // it.file, spans) and records its object class for `item`; false when it does not fit.
+  bool StoreLine(detail::ItemRec& it, ItemId item, ItemId parent, std::string_view line);
+  void SetObjectClass(ItemId item, uint16_t file, uint32_t off, uint32_t len);
+  void DropObjectClass(ItemId item);
+  ItemId SubtreeEnd(ItemId item) const;  // the first item after `item`'s subtree
   // Moves every item to position newId[item] (a permutation of 0..Count()-1) and
   // keeps the first `keep` of them; links, side tables and including items
   // follow, links to dropped items become kNoItem; levels are recomputed.

@@ -101,6 +101,7 @@ private:
   // IdeObserver
   void OutlineClosed(OutlineHandle) override;
   void ApplicationChanged(OutlineHandle) override;
+  void OutlineChanged(OutlineHandle) override;
   void ReportLineAdded(size_t index) override;
   void ReportCleared() override;
   void ErrorLogShown(bool open) override;
