@@ -155,11 +155,8 @@ TEST_F(CdkIndexEditTest, IdeStateFollowsTheEdit) {
 TEST(CdkIndexRandomEdits, LookupsMatchTheWalksAfterEveryEdit) {
   const std::string path = std::string(OLVAREN_SOURCE_DIR) + "/samples/Olvaren_Sample.app";
   ide::Ide& ide = ide::Ide::Instance();
-  ide.Reset();
-  ide::LoadOptions options;
-  options.includeDirs.push_back(std::string(OLVAREN_SOURCE_DIR) + "/samples");
   HOUTLINE h = 0;
-  ASSERT_TRUE(ide.OpenOutline(path, options, &h));
+  ASSERT_TRUE(cdktest::OpenProgram(path, std::string(OLVAREN_SOURCE_DIR) + "/samples", h));
   const char* const lines[] = {"Functional Class: fcShape", "Functional Class: fcExtra", "Derived From",
                                "Class: fcShape",            "Class: fcObject",          "Number: nShared",
                                "! a comment",               "Form Window: frmShapes"};

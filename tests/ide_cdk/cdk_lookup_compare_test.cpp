@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "ReferenceLookup.h"
+#include "TestOutline.h"
 
 namespace {
 
@@ -31,12 +32,8 @@ TEST_P(CdkLookupCompareTest, IndexAnswersAsTheOutlineWalks) {
                                                          : std::string(OLVAREN_SOURCE_DIR) + "/samples";
   const std::string path = dir + "/" + p.file;
   if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
-  ide::Ide& ide = ide::Ide::Instance();
-  ide.Reset();
-  ide::LoadOptions options;
-  options.includeDirs.push_back(dir);
   HOUTLINE h = 0;
-  ide::LoadStatus status = ide.OpenOutline(path, options, &h);
+  ide::LoadStatus status = cdktest::OpenProgram(path, dir, h);
   ASSERT_TRUE(status) << status.Message();
   Counts n;
   CompareAll(h, n);

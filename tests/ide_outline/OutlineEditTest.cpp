@@ -14,6 +14,7 @@
 using ide::ItemId;
 using ide::kNoItem;
 using ide::Outline;
+using ide_test::ChildNames;
 using ide_test::LoadText;
 using ide_test::TempDir;
 namespace T = ide::ItemType;
@@ -45,13 +46,6 @@ ItemId Named(const Outline& o, std::string_view name) {
   for (ItemId i = 0; i < o.Count(); ++i)
     if (o.Name(i) == name || (o.Name(i).empty() && o.Title(i) == name)) return i;
   return kNoItem;
-}
-
-std::vector<std::string> Children(const Outline& o, ItemId parent) {
-  std::vector<std::string> out;
-  for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
-    out.emplace_back(o.Name(c).empty() ? o.Title(c) : o.Name(c));
-  return out;
 }
 
 // Every link agrees with outline order: parents first, levels one deeper,
@@ -113,7 +107,7 @@ TEST_F(OutlineEdit, InsertPutsTheItemInPlaceAndShiftsTheRest) {
     ASSERT_NE(id, kNoItem);
     ExpectInOrder(o);
     EXPECT_EQ(o.Count(), count + 1);
-    EXPECT_EQ(Children(o, Named(o, c.parent)), c.children);
+    EXPECT_EQ(ChildNames(o, Named(o, c.parent)), c.children);
     EXPECT_EQ(o.Type(id), c.type);
     EXPECT_FALSE(o.IsIncluded(id));
     EXPECT_EQ(o.Line(id), 0);
@@ -146,7 +140,7 @@ TEST_F(OutlineEdit, DeleteTakesTheSubtreeAndKeepsTheRestLinked) {
     ASSERT_TRUE(o.DeleteItem(Named(o, c.item)));
     ExpectInOrder(o);
     EXPECT_EQ(o.Count(), count - c.removed);
-    EXPECT_EQ(Children(o, Named(o, c.parent)), c.children);
+    EXPECT_EQ(ChildNames(o, Named(o, c.parent)), c.children);
     EXPECT_EQ(Named(o, c.item), kNoItem);
     ASSERT_EQ(o.DataBlocks(Named(o, "Title")).size(), 1u);
   }
@@ -216,7 +210,7 @@ TEST_F(OutlineEdit, RefusedEditsChangeNothing) {
   };
   for (const auto& c : cases) EXPECT_TRUE(c.refused) << c.what;
   EXPECT_EQ(o_.Count(), count);
-  EXPECT_EQ(Children(o_, vars), (std::vector<std::string>{"nA", "sB", "fv"}));
+  EXPECT_EQ(ChildNames(o_, vars), (std::vector<std::string>{"nA", "sB", "fv"}));
   ExpectInOrder(o_);
 }
 
@@ -279,7 +273,7 @@ TEST(OutlineEditIncludes, IncludingItemsFollowTheEdit) {
   ASSERT_TRUE(o.DeleteItem(o.IncludingItem(lib)));
   EXPECT_TRUE(o.IsIncluded(Named(o, "cLib")));
   EXPECT_EQ(o.IncludingItem(Named(o, "cLib")), kNoItem);
-  EXPECT_EQ(Children(o, Named(o, "Class Definitions")), (std::vector<std::string>{"cLib", "cApp"}));
+  EXPECT_EQ(ChildNames(o, Named(o, "Class Definitions")), (std::vector<std::string>{"cLib", "cApp"}));
 }
 
 }  // namespace
