@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ide/outline/OutlineIndex.h"
 #include "ide/outline/OutlineReader.h"
 
 namespace {
@@ -102,7 +103,9 @@ struct Result {
   size_t items = 0, files = 0;
   long long total = 0;       // bytes of every file loaded
   double bestWall = 0, bestCpu = 0;  // seconds, best of the runs
-  long rssBefore = 0, peak = 0;      // KiB
+  long rssBefore = 0, peak = 0;      // KiB, of the loads
+  double indexMs = 0;                // building the lookup index after the last load
+  long long indexBytes = 0;
 };
 
 // A small outline each measuring process loads first, so that the loader's code
@@ -119,6 +122,7 @@ int MeasureHere(const std::string& path, int runs, const std::string& warmUp) {
     ide::LoadOutline(warmUp, ide::LoadOptions{}, warm);
   }
   c.rssBefore = CurrentRssKb();
+  ide::Outline last;  // the last run's outline, for the index
   for (int run = 0; run < runs; ++run) {
     ide::Outline outline;
     const double c0 = CpuSeconds();
@@ -135,10 +139,14 @@ int MeasureHere(const std::string& path, int runs, const std::string& warmUp) {
     c.files = outline.FileCount();
     c.total = 0;
     for (size_t i = 0; i < outline.FileCount(); ++i) c.total += FileSize(outline.FileAt(i).path);
+    if (run + 1 == runs) last = std::move(outline);
   }
   c.peak = MaxRssKb();
-  std::printf("ok %zu %zu %lld %.9f %.9f %ld %ld\n", c.items, c.files, c.total, c.bestWall, c.bestCpu, c.rssBefore,
-              c.peak);
+  const auto i0 = std::chrono::steady_clock::now();
+  c.indexBytes = static_cast<long long>(last.Index().Bytes());
+  c.indexMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - i0).count();
+  std::printf("ok %zu %zu %lld %.9f %.9f %ld %ld %.6f %lld\n", c.items, c.files, c.total, c.bestWall, c.bestCpu,
+              c.rssBefore, c.peak, c.indexMs, c.indexBytes);
   return 0;
 }
 
@@ -152,8 +160,8 @@ Result MeasureInChild(const std::string& path, int runs) {
   if (!p) return r;
   char line[1024] = {};
   if (std::fgets(line, sizeof line, p)) {
-    if (std::sscanf(line, "ok %zu %zu %lld %lf %lf %ld %ld", &r.items, &r.files, &r.total, &r.bestWall, &r.bestCpu,
-                    &r.rssBefore, &r.peak) == 7)
+    if (std::sscanf(line, "ok %zu %zu %lld %lf %lf %ld %ld %lf %lld", &r.items, &r.files, &r.total, &r.bestWall,
+                    &r.bestCpu, &r.rssBefore, &r.peak, &r.indexMs, &r.indexBytes) == 9)
       r.ok = true;
     else
       std::snprintf(r.error, sizeof r.error, "%s", line);
@@ -177,9 +185,11 @@ void Measure(const char* label, const std::string& path) {
   }
   const double mb = MiB(r.total);
   std::printf("%s: %s\n  %.2f MiB in %zu file(s), %zu items, best of 3: %.1f ms = %.0f MiB/s wall, %.1f ms = %.0f MiB/s CPU\n"
-              "  peak RSS %.1f MiB (%.1f MiB before loading): %.2f x the loaded bytes\n",
+              "  peak RSS %.1f MiB (%.1f MiB before loading): %.2f x the loaded bytes\n"
+              "  lookup index, built after loading: %.1f ms, %.2f MiB (%.2f x the loaded bytes)\n",
               label, path.c_str(), mb, r.files, r.items, r.bestWall * 1000.0, mb / r.bestWall, r.bestCpu * 1000.0,
-              mb / r.bestCpu, r.peak / 1024.0, r.rssBefore / 1024.0, PeakRatio(r));
+              mb / r.bestCpu, r.peak / 1024.0, r.rssBefore / 1024.0, PeakRatio(r), r.indexMs, MiB(r.indexBytes),
+              static_cast<double>(r.indexBytes) / static_cast<double>(r.total));
 }
 
 // The generated outline at 1x, 2x, 4x and 8x of `unit` bytes: size against load

@@ -190,12 +190,8 @@ void Outline::Renumber(std::deque<ItemId>& newId, size_t keep) {
 }
 
 void Outline::Clear() {
-  index_.reset();
-  items_.clear();
-  files_.clear();
-  dataBlocks_.clear();
-  classes_.clear();
-  longSpans_.clear();
+  Outline empty;
+  Swap(empty);  // gives the memory back, not just the contents
 }
 
 void Outline::Swap(Outline& other) noexcept {

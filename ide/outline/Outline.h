@@ -80,15 +80,13 @@ class ItemVector {
     chunks_.resize((n + kChunk - 1) >> kShift);
   }
   void clear() { resize(0); }
-  // Frees the chunk holding items [k << kShift, (k + 1) << kShift); they must not be used again.
-  void ReleaseChunkOf(size_t i) { chunks_[i >> kShift].reset(); }
   void swap(ItemVector& o) noexcept {
     chunks_.swap(o.chunks_);
     std::swap(size_, o.size_);
   }
 
  private:
-  static constexpr size_t kShift = 13;
+  static constexpr size_t kShift = 11;  // 2048 items, 56 KiB: little room left unused at the end
   static constexpr size_t kChunk = size_t(1) << kShift;
   static constexpr size_t kMask = kChunk - 1;
   std::vector<std::unique_ptr<ItemRec[]>> chunks_;
