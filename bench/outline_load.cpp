@@ -158,7 +158,7 @@ Result MeasureInChild(const std::string& path, int runs) {
                               std::to_string(runs) + " '" + g_warmUp + "'";
   FILE* p = popen(command.c_str(), "r");
   if (!p) return r;
-  char line[1024] = {};
+  char line[sizeof r.error] = {};
   if (std::fgets(line, sizeof line, p)) {
     if (std::sscanf(line, "ok %zu %zu %lld %lf %lf %ld %ld %lf %lld", &r.items, &r.files, &r.total, &r.bestWall,
                     &r.bestCpu, &r.rssBefore, &r.peak, &r.indexMs, &r.indexBytes) == 9)

@@ -6,10 +6,15 @@
 
 #include "ide/outline/ItemTypes.h"
 #include "ide/outline/OutlineIndex.h"
+#include "ide/outline/OutlineReader.h"
 
 namespace ide {
 
 namespace detail {
+
+// The packed fields hold every type code and level the reader gives.
+static_assert(ItemType::Generic < (1 << 10), "type codes fit ItemRec::type");
+static_assert(kMaxOutlineLevel < (1 << 9), "levels fit ItemRec::level");
 
 void PackSpans(ItemRec& it, const Spans& s, std::vector<Spans>& longSpans) {
   const bool fits = s.titleLen <= 0xFF && s.textRel >= s.titleLen && s.textRel - s.titleLen <= 0xF &&
