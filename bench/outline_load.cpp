@@ -3,6 +3,7 @@
 // outline of more than 50 MB, and a table of generated outlines of 1x, 2x, 4x
 // and 8x 12.5 MiB. Each file is loaded in a fresh process of its own, so
 // that each peak is that load's.
+#include <malloc.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -121,6 +122,7 @@ int MeasureHere(const std::string& path, int runs, const std::string& warmUp) {
     ide::Outline warm;
     ide::LoadOutline(warmUp, ide::LoadOptions{}, warm);
   }
+  malloc_trim(0);  // what the warm-up freed does not count as room for the loads
   c.rssBefore = CurrentRssKb();
   ide::Outline last;  // the last run's outline, for the index
   for (int run = 0; run < runs; ++run) {
