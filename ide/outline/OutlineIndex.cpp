@@ -181,7 +181,7 @@ void OutlineIndex::ForgetDerivation(std::string_view name) const {
 }
 
 bool OutlineIndex::DerivesFrom(ItemId cls, std::string_view name) const {
-  if (name.empty() || o_.Name(cls) == name) return false;
+  if (cls >= o_.Count() || name.empty() || o_.Name(cls) == name) return false;
   const ItemId section = o_.Parent(cls);
   if (section == kNoItem) return false;
   ForgetDerivation(name);
