@@ -152,14 +152,38 @@ std::vector<std::string_view> Outline::DataBlocks(ItemId i) const {
 
 namespace {
 
+// New ids under sorted runs that cover the old ids: a table gives, per block
+// of old ids, the run its first id lies in, so a lookup scans only the few
+// runs that start within the block.
+class RunMap {
+ public:
+  RunMap(const std::vector<detail::Run>& runs, size_t n) : runs_(runs) {
+    size_t r = 0;
+    for (size_t block = 0; (block << kShift) < n; ++block) {
+      while (r + 1 < runs_.size() && runs_[r + 1].from <= (block << kShift)) ++r;
+      first_.push_back(static_cast<uint32_t>(r));
+    }
+  }
+  ItemId operator()(ItemId id) const {
+    size_t r = first_[id >> kShift];
+    while (r + 1 < runs_.size() && runs_[r + 1].from <= id) ++r;
+    return runs_[r].to + (id - runs_[r].from);
+  }
+
+ private:
+  static constexpr size_t kShift = 8;
+  const std::vector<detail::Run>& runs_;
+  std::vector<uint32_t> first_;
+};
+
 // Renames the items of a side table sorted by item, drops the entries of
 // dropped items and sorts again (entries of one item keep their order).
-template <class Rec>
-void RenumberTable(std::vector<Rec>& table, const std::deque<ItemId>& newId, size_t keep) {
+template <class Rec, class Map>
+void RenumberTable(std::vector<Rec>& table, Map map) {
   size_t n = 0;
   for (Rec r : table) {
-    r.item = newId[r.item];
-    if (r.item < keep) table[n++] = r;
+    r.item = map(r.item);
+    if (r.item != kNoItem) table[n++] = r;
   }
   table.resize(n);
   std::stable_sort(table.begin(), table.end(), [](const Rec& a, const Rec& b) { return a.item < b.item; });
@@ -167,24 +191,38 @@ void RenumberTable(std::vector<Rec>& table, const std::deque<ItemId>& newId, siz
 
 }  // namespace
 
-void Outline::Renumber(std::deque<ItemId>& newId, size_t keep) {
+void Outline::Renumber(const std::vector<detail::Run>& runs, size_t keep) {
   index_.reset();
   const size_t n = items_.size();
-  auto map = [&](ItemId id) { return id == kNoItem || newId[id] >= keep ? kNoItem : newId[id]; };
+  const RunMap newId(runs, n);
+  auto map = [&](ItemId id) {
+    if (id == kNoItem) return kNoItem;
+    const ItemId to = newId(id);
+    return to < keep ? to : kNoItem;
+  };
   for (size_t i = 0; i < n; ++i) {
     detail::ItemRec& it = items_[i];
     it.parent = map(it.parent);
     it.next = map(it.next);
   }
   for (detail::FileStore& f : files_) f.including = map(f.including);
-  RenumberTable(dataBlocks_, newId, keep);
-  RenumberTable(classes_, newId, keep);
-  // Move the records in place, cycle by cycle, so that no second array is needed.
-  for (size_t i = 0; i < n; ++i) {
-    while (newId[i] != i) {
-      const ItemId j = newId[i];
-      std::swap(items_[i], items_[j]);
-      std::swap(newId[i], newId[j]);
+  RenumberTable(dataBlocks_, map);
+  RenumberTable(classes_, map);
+  // Move the records in place, cycle by cycle, so that no second array is needed:
+  // `carry` holds the record that came from `from` and goes to its new id.
+  std::vector<bool> placed(n, false);
+  for (size_t start = 0; start < n; ++start) {
+    if (placed[start]) continue;
+    detail::ItemRec carry = items_[start];
+    for (size_t from = start;;) {
+      const size_t to = newId(static_cast<ItemId>(from));
+      placed[to] = true;
+      if (to == start) {
+        items_[start] = carry;
+        break;
+      }
+      std::swap(carry, items_[to]);
+      from = to;
     }
   }
   items_.resize(keep);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -55,6 +54,12 @@ struct ItemRec {
 };
 static_assert(sizeof(ItemRec) == 28, "item records stay compact");
 constexpr uint32_t kArenaBit = 0x80000000u;
+
+// A run of items that keep their order when the outline is renumbered: old ids
+// from..from+count-1 become to..to+count-1.
+struct Run {
+  ItemId from, to, count;
+};
 
 // Stores `spans` in the record's small fields, or in `longSpans` when they do
 // not fit (an item that had long spans keeps its entry there).
@@ -190,11 +195,11 @@ class Outline {
   void SetObjectClass(ItemId item, uint16_t file, uint32_t off, uint32_t len);
   void DropObjectClass(ItemId item);
   ItemId SubtreeEnd(ItemId item) const;  // the first item after `item`'s subtree
-  // Moves every item to position newId[item] (a permutation of 0..Count()-1) and
-  // keeps the first `keep` of them; links, side tables and including items
-  // follow, links to dropped items become kNoItem; levels are recomputed.
-  // (A deque: it grows without copying, so loading never holds two copies of it.)
-  void Renumber(std::deque<ItemId>& newId, size_t keep);
+  // Moves every item to its new id, given as runs sorted by old id that cover
+  // 0..Count()-1 once (a permutation), and keeps the first `keep` items; links,
+  // side tables and including items follow, links to dropped items become
+  // kNoItem; levels are recomputed. Needs one bit per item besides the runs.
+  void Renumber(const std::vector<detail::Run>& runs, size_t keep);
 
   detail::ItemVector items_;
   std::vector<detail::FileStore> files_;

@@ -86,10 +86,11 @@ ItemId Outline::InsertItem(ItemId parent, ItemId after, std::string_view line) {
   if (!StoreLine(it, n, parent, line)) return kNoItem;
   items_.push_back(it);
   if (after != kNoItem) items_[after].next = n;
-  std::deque<ItemId> newId;
-  for (ItemId i = 0; i < n; ++i) newId.push_back(i < pos ? i : i + 1);
-  newId.push_back(pos);
-  Renumber(newId, n + 1);
+  // Items before `pos` stay, those from `pos` on move one on, the new one comes to `pos`.
+  std::vector<detail::Run> runs{{0, 0, pos}};
+  if (pos < n) runs.push_back({pos, pos + 1, n - pos});
+  runs.push_back({n, pos, 1});
+  Renumber(runs, n + 1);
   return pos;
 }
 
@@ -98,11 +99,11 @@ bool Outline::DeleteItem(ItemId item) {
   const ItemId end = SubtreeEnd(item), n = static_cast<ItemId>(items_.size());
   const ItemId prev = PrevSibling(item);
   if (prev != kNoItem) items_[prev].next = items_[item].next;
+  // The subtree goes last and is dropped; what follows it moves back.
   const ItemId removed = end - item;
-  std::deque<ItemId> newId;
-  for (ItemId i = 0; i < n; ++i)
-    newId.push_back(i < item ? i : i >= end ? i - removed : n - removed + (i - item));
-  Renumber(newId, n - removed);
+  std::vector<detail::Run> runs{{0, 0, item}, {item, n - removed, removed}};
+  if (end < n) runs.push_back({end, item, n - end});
+  Renumber(runs, n - removed);
   return true;
 }
 

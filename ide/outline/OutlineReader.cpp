@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
 #include <set>
 #include <unordered_map>
 
@@ -39,7 +38,8 @@ class OutlineBuilder {
     uint16_t file = 0;
   };
   FileLoad LoadFile(const std::string& path);
-  void ComputeChildren(ItemId first, ItemId end);
+  ItemId FirstChildOf(ItemId parent) const;
+  void SetFirstChild(ItemId parent, ItemId child) { firstChanged_[parent] = child; }
   std::vector<ItemId> Children(ItemId parent) const;
   void ProcessIncludes(ItemId first, ItemId end, const std::string& includingPath);
   void MergeLibrary(ItemId libRoot);
@@ -52,9 +52,9 @@ class OutlineBuilder {
 
   const LoadOptions& options_;
   Outline o_;
-  // First children while merging (the rest through the items' next links); a
-  // deque grows without copying. Renumber turns it into the new ids.
-  std::deque<ItemId> first_;
+  // First children of the items whose child lists merging changed; every other
+  // item's first child is still the item after it, as its file has it.
+  std::unordered_map<ItemId, ItemId> firstChanged_;
   std::unordered_map<ItemId, ItemId> cursor_;
   std::set<std::string> loaded_;
   std::vector<std::string> chain_;  // canonical paths of the files being included, outermost first
@@ -108,17 +108,18 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
   return r;
 }
 
-void OutlineBuilder::ComputeChildren(ItemId first, ItemId end) {
-  first_.resize(end, kNoItem);
-  for (ItemId i = first; i < end; ++i) {
-    const ItemId p = o_.items_[i].parent;
-    if (p != kNoItem && first_[p] == kNoItem) first_[p] = i;
-  }
+ItemId OutlineBuilder::FirstChildOf(ItemId parent) const {
+  auto changed = firstChanged_.find(parent);
+  if (changed != firstChanged_.end()) return changed->second;
+  // Merging moves whole child lists only, so an item whose list it did not
+  // change either still has its first child right after it or has none left.
+  const ItemId next = parent + 1;
+  return next < o_.items_.size() && o_.items_[next].parent == parent ? next : kNoItem;
 }
 
 std::vector<ItemId> OutlineBuilder::Children(ItemId parent) const {
   std::vector<ItemId> out;
-  for (ItemId c = first_[parent]; c != kNoItem; c = o_.items_[c].next) out.push_back(c);
+  for (ItemId c = FirstChildOf(parent); c != kNoItem; c = o_.items_[c].next) out.push_back(c);
   return out;
 }
 
@@ -152,7 +153,6 @@ void OutlineBuilder::ProcessIncludes(ItemId first, ItemId end, const std::string
                           lib.description);
       continue;
     }
-    ComputeChildren(lib.first, lib.end);
     o_.files_[lib.file].including = i;  // its items are included (file != 0), by this item
     chain_.push_back(canon);
     chainNames_.push_back(name);
@@ -212,11 +212,11 @@ static bool SameTitle(std::string_view a, std::string_view b) {
 ItemId OutlineBuilder::FindOrCreate(ItemId appParent, ItemId libSection) {
   const int type = o_.items_[libSection].type;
   const std::string_view title = o_.Title(libSection);
-  for (ItemId c = first_[appParent]; c != kNoItem; c = o_.items_[c].next)
+  for (ItemId c = FirstChildOf(appParent); c != kNoItem; c = o_.items_[c].next)
     if (o_.items_[c].type == type && SameTitle(o_.Title(c), title)) return c;
   // The application lacks the section: the library's own section item comes in,
   // marked as included, and receives the merged items.
-  first_[libSection] = kNoItem;
+  SetFirstChild(libSection, kNoItem);
   Insert(appParent, libSection);
   return libSection;
 }
@@ -226,7 +226,7 @@ ItemId OutlineBuilder::InitialCursor(ItemId parent) const {
   // At the top, included items go after the application's header sections.
   namespace T = ItemType;
   ItemId cursor = kNoItem;
-  for (ItemId c = first_[parent]; c != kNoItem; c = o_.items_[c].next) {
+  for (ItemId c = FirstChildOf(parent); c != kNoItem; c = o_.items_[c].next) {
     const int t = o_.items_[c].type;
     if (t == T::OutlineVersion || t == T::DesignTimeSettings || t == T::Libraries ||
         t == T::GlobalDeclarations)
@@ -243,8 +243,8 @@ void OutlineBuilder::Insert(ItemId parent, ItemId item) {
   ItemRec& it = o_.items_[item];
   it.parent = parent;
   if (after == kNoItem) {
-    it.next = first_[parent];
-    first_[parent] = item;
+    it.next = FirstChildOf(parent);
+    SetFirstChild(parent, item);
   } else {
     it.next = o_.items_[after].next;
     o_.items_[after].next = item;
@@ -254,18 +254,19 @@ void OutlineBuilder::Insert(ItemId parent, ItemId item) {
 
 void OutlineBuilder::Renumber() {
   // New ids in outline order: a walk from the root through the first children and
-  // next links. Each item's first child is read once, when the walk reaches it,
-  // so its slot then takes the item's new id. Library sections that were not
-  // merged are not reached; they go last and are dropped.
-  const size_t n = o_.items_.size();
-  std::deque<ItemId>& newId = first_;
-  std::vector<bool> reached(n, false);
+  // next links. The new order is made of runs of items that keep their order (a
+  // merged section's items, the application's own between them), so the walk
+  // notes runs, not one id per item. Library items that were not merged are not
+  // reached; they go last, in their order, and are dropped.
+  std::vector<detail::Run> runs;
   std::vector<ItemId> resume;  // per open level: the next sibling to go on with
   ItemId k = 0;
-  for (ItemId cur = o_.Root(); cur != kNoItem;) {
-    const ItemId child = first_[cur];
-    newId[cur] = k++;
-    reached[cur] = true;
+  for (ItemId cur = o_.Root(); cur != kNoItem; ++k) {
+    if (!runs.empty() && runs.back().from + runs.back().count == cur)
+      ++runs.back().count;
+    else
+      runs.push_back({cur, k, 1});
+    const ItemId child = FirstChildOf(cur);
     ItemId next = o_.items_[cur].next;
     if (child != kNoItem) {
       resume.push_back(next);
@@ -277,10 +278,19 @@ void OutlineBuilder::Renumber() {
     }
     cur = next;
   }
+  firstChanged_.clear();
   const size_t keep = k;
-  for (size_t i = 0; i < n; ++i)
-    if (!reached[i]) newId[i] = k++;
-  o_.Renumber(newId, keep);
+  std::sort(runs.begin(), runs.end(), [](const detail::Run& a, const detail::Run& b) { return a.from < b.from; });
+  std::vector<detail::Run> all;  // the reached runs and the gaps between them, by old id
+  ItemId old = 0;
+  for (const detail::Run& r : runs) {
+    if (r.from > old) all.push_back({old, k, r.from - old}), k += r.from - old;
+    all.push_back(r);
+    old = r.from + r.count;
+  }
+  const ItemId n = static_cast<ItemId>(o_.items_.size());
+  if (n > old) all.push_back({old, k, n - old});
+  o_.Renumber(all, keep);
 }
 
 LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
@@ -296,7 +306,6 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
   for (ItemId i = main.first; i < main.end && !anyInclude; ++i)
     anyInclude = o_.items_[i].type == ItemType::FileInclude;
   if (anyInclude) {
-    ComputeChildren(main.first, main.end);
     const std::string canon = CanonicalPath(path);
     loaded_.insert(canon);
     chain_.push_back(canon);
@@ -304,7 +313,6 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
     chainNames_.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
     ProcessIncludes(main.first, main.end, path);
     if (merged_) Renumber();
-    std::deque<ItemId>().swap(first_);
   }
   status.ok = true;
   status.warnings = std::move(warnings_);
