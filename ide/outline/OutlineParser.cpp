@@ -35,10 +35,9 @@ bool StartsWith(std::string_view line, std::string_view prefix) {
 
 class Parser {
  public:
-  Parser(FileStore& store, size_t start, uint16_t file, detail::ItemVector& items,
-         std::vector<DataBlockRec>& blocks)
-      : store_(store), buf_(store.buffer), pos_(start), file_(file), items_(items), blocks_(blocks),
-        first_(static_cast<ItemId>(items.size())) {}
+  Parser(FileStore& store, size_t start, uint16_t file, const ParseTarget& out)
+      : store_(store), buf_(store.buffer), pos_(start), file_(file), items_(out.items), blocks_(out.blocks),
+        classes_(out.classes), longSpans_(out.longSpans), first_(static_cast<ItemId>(out.items.size())) {}
 
   ParseResult Run();
 
@@ -64,6 +63,8 @@ class Parser {
   uint16_t file_;
   detail::ItemVector& items_;
   std::vector<DataBlockRec>& blocks_;
+  std::vector<detail::ClassRec>& classes_;
+  std::vector<detail::Spans>& longSpans_;
   ItemId first_;
   ParseResult result_;
 
@@ -75,6 +76,8 @@ class Parser {
 
   std::vector<ItemId> stack_;   // stack_[l]: the open item at level l
   ItemId cur_ = kNoItem;        // the item continuation lines belong to
+  detail::Spans curSpans_;      // its spans, packed into its record when it is finished
+  bool curOwnClass_ = false;    // its own line names its object class
   uint32_t curEnd_ = 0;         // end of its text so far (store offset, arena bit aside)
   size_t curNextLine_ = 0;      // buffer offset of the line after its last text line
   bool indented_ = false;
@@ -154,16 +157,18 @@ void Parser::AddContinuation(size_t from) {
 
 void Parser::Finish() {
   ItemRec& it = items_[cur_];
+  detail::Spans& sp = curSpans_;
   const std::string& s = (it.base & kArenaBit) ? store_.arena : buf_;
   const uint32_t b = it.base & ~kArenaBit;
-  uint32_t start = b + it.textRel;
+  uint32_t start = b + sp.textRel;
   uint32_t end = curEnd_;
   if (start > end) start = end;
   while (end > start && (IsBlank(s[end - 1]) || s[end - 1] == '\r' || s[end - 1] == '\n')) --end;
-  it.textLen = end - start;
-  it.textRel = start - b;
+  sp.textLen = end - start;
+  sp.textRel = start - b;
   // A keyword written with its colon but nothing after it keeps the colon in its title.
-  if (it.textLen == 0 && curColonEnd_) it.titleLen = curColonEnd_;
+  if (sp.textLen == 0 && curColonEnd_) sp.titleLen = curColonEnd_;
+  detail::PackSpans(it, sp, longSpans_);
   cur_ = kNoItem;
 }
 
@@ -196,8 +201,7 @@ bool Parser::AddItem(int level, size_t textStart) {
     if (level > 1) ctx.grandparent = items_[stack_[level - 2]].type;
   }
   if (static_cast<int>(stack_.size()) > level) {
-    it.prev = stack_[level];
-    items_[it.prev].next = id;
+    items_[stack_[level]].next = id;
     stack_.resize(level + 1);
     stack_[level] = id;
   } else {
@@ -208,19 +212,20 @@ bool Parser::AddItem(int level, size_t textStart) {
   const ClassifiedLine c = ClassifyLine(raw, ctx);
   it.type = static_cast<uint16_t>(c.type);
   it.base = static_cast<uint32_t>(textStart);
-  it.titleLen = c.titleLen;
-  it.textRel = c.textRel;
-  it.nameRel = c.nameRel;
-  it.nameLen = c.nameLen;
+  curSpans_ = detail::Spans();
+  curSpans_.titleLen = c.titleLen;
+  curSpans_.textRel = c.textRel;
+  curSpans_.nameRel = c.nameRel;
+  curSpans_.nameLen = c.nameLen;
+  curOwnClass_ = false;
   if (c.classLen) {
     // The buffer never changes, so the span stays valid if the text moves to the arena.
     const uint32_t off = it.base + c.classRel;
     if (c.parentClass && level > 0) {
-      items_[it.parent].classOff = off;
-      items_[it.parent].classLen = c.classLen;
+      classes_.push_back({it.parent, file_, off, c.classLen});
     } else {
-      it.classOff = off;
-      it.classLen = c.classLen;
+      classes_.push_back({id, file_, off, c.classLen});
+      curOwnClass_ = true;
     }
   }
   items_.push_back(it);
@@ -243,18 +248,18 @@ void Parser::Winattr(std::string_view line) {
   if (colon == std::string_view::npos) return;
   const int type = WindowTypeForKind(rest.substr(0, colon));
   ItemRec& it = items_[cur_];
-  if (type != 0 && it.type == ItemType::Generic && it.classLen != 0) {
+  if (type != 0 && it.type == ItemType::Generic && curOwnClass_) {
     it.type = static_cast<uint16_t>(type);
     const std::string& s = (it.base & kArenaBit) ? store_.arena : buf_;
     const uint32_t b = it.base & ~kArenaBit;
-    uint32_t i = it.textRel;
+    uint32_t i = curSpans_.textRel;
     while (b + i < s.size() && IsBlank(s[b + i])) ++i;
     uint32_t e = i;
     while (b + e < s.size() && !IsBlank(s[b + e]) && s[b + e] != '\r' && s[b + e] != '\n' &&
            s[b + e] != '=' && s[b + e] != '!')
       ++e;
-    it.nameRel = i;
-    it.nameLen = e - i;
+    curSpans_.nameRel = i;
+    curSpans_.nameLen = e - i;
   }
 }
 
@@ -347,11 +352,24 @@ ParseResult Parser::Run() {
 
 }  // namespace
 
-ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex,
-                             detail::ItemVector& items,
-                             std::vector<detail::DataBlockRec>& blocks) {
-  Parser p(store, start, fileIndex, items, blocks);
-  return p.Run();
+ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex, const ParseTarget& out) {
+  const size_t classesBefore = out.classes.size();
+  Parser p(store, start, fileIndex, out);
+  ParseResult r = p.Run();
+  // One object class per item, the last one given (a "Class:" line below an item
+  // names its class after the item itself may have).
+  auto first = out.classes.begin() + static_cast<std::ptrdiff_t>(classesBefore);
+  std::stable_sort(first, out.classes.end(),
+                   [](const detail::ClassRec& a, const detail::ClassRec& b) { return a.item < b.item; });
+  auto kept = first;
+  for (auto it = first; it != out.classes.end(); ++it) {
+    if (kept != first && (kept - 1)->item == it->item)
+      *(kept - 1) = *it;
+    else
+      *kept++ = *it;
+  }
+  out.classes.erase(kept, out.classes.end());
+  return r;
 }
 
 }  // namespace ide

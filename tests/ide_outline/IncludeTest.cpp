@@ -15,6 +15,7 @@ using ide::kNoItem;
 using ide::LoadOptions;
 using ide::LoadStatus;
 using ide::Outline;
+using ide_test::ChildNames;
 using ide_test::TempDir;
 
 namespace {
@@ -67,13 +68,6 @@ ItemId Child(const Outline& o, ItemId parent, int type) {
   for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
     if (o.Type(c) == type) return c;
   return kNoItem;
-}
-
-std::vector<std::string> ChildNames(const Outline& o, ItemId parent) {
-  std::vector<std::string> out;
-  for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
-    out.emplace_back(o.Name(c).empty() ? o.Title(c) : o.Name(c));
-  return out;
 }
 
 // The outline is in outline order: every item's parent precedes it and levels agree.
