@@ -33,10 +33,10 @@ public:
     void RefreshPatternList();
 
 protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
-    virtual void PostNcDestroy();
-    virtual BOOL OnInitDialog();
-    virtual void OnCancel();
+    virtual void DoDataExchange(CDataExchange* pDX) override;
+    virtual void PostNcDestroy() override;
+    virtual BOOL OnInitDialog() override;
+    virtual void OnCancel() override;
 
     afx_msg void OnClose();
     afx_msg void OnFind();
