@@ -77,8 +77,11 @@ bool PostToThread(DWORD thread, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 // with a non-empty update region, matching the window filter; parents
 // before their children. Null when none.
 HWND NextPaintWindowLocked(DWORD thread, HWND filter);
-// Marks a window's whole client area as needing paint (shown, invalidated).
+// Marks a window's whole client area as needing paint (shown, invalidated),
+// and its children's unless it clips them.
 void InvalidateWholeLocked(Window* w, bool erase);
+// A top-level window just shown gets WM_ERASEBKGND at once.
+void EraseShownTopLevel(HWND hwnd);
 
 // ---- hooks (hooks.cpp)
 // Runs the chain of TYPE for a thread (hooks of that thread and global

@@ -1,7 +1,10 @@
 // Painting: each window's update region (kept whole-window: a window needs
 // painting or not), InvalidateRect, ValidateRect, GetUpdateRect,
 // BeginPaint/EndPaint, UpdateWindow, and the search for the window that
-// GetMessageA/PeekMessageA return WM_PAINT for. WM_PAINT is never posted:
+// GetMessageA/PeekMessageA return WM_PAINT for. Invalidating a window
+// without WS_CLIPCHILDREN invalidates its children too (they lie in its
+// client area); validating covers the window alone. Showing a top-level
+// window erases its background at once; a child's waits for BeginPaint. WM_PAINT is never posted:
 // it comes out of the queue, and keeps coming out (PM_REMOVE or not), while
 // a visible window has a non-empty update region and no posted message or
 // quit is waiting. BeginPaint (DefWindowProcA's WM_PAINT calls it) and
@@ -39,6 +42,9 @@ namespace olvwin32 {
 void InvalidateWholeLocked(Window* w, bool erase) {
   w->updatePending = true;
   if (erase) w->erasePending = true;
+  if (w->style & WS_CLIPCHILDREN) return;
+  for (HWND child : w->children)
+    if (Window* c = FindWindowLocked(child)) InvalidateWholeLocked(c, erase);
 }
 
 HWND NextPaintWindowLocked(DWORD thread, HWND filter) {
@@ -119,15 +125,34 @@ extern "C" HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
 
 extern "C" BOOL WINAPI EndPaint(HWND, const PAINTSTRUCT*) { return TRUE; }
 
-// Sends WM_PAINT at once when a visible window has something to paint.
+// Sends WM_PAINT at once to the window and then to its descendants, each
+// that is visible and has something to paint.
 extern "C" BOOL WINAPI UpdateWindow(HWND hwnd) {
   bool paint;
+  std::vector<HWND> children;
   {
     Guard g(Mutex());
     Window* w = CheckedWindowLocked(hwnd);
     if (!w) return FALSE;
     paint = w->updatePending && VisibleLocked(w);
+    children = w->children;
   }
   if (paint) SendMessageA(hwnd, WM_PAINT, 0, 0);
+  for (HWND child : children)
+    if (IsWindow(child)) UpdateWindow(child);
   return TRUE;
 }
+
+namespace olvwin32 {
+
+void EraseShownTopLevel(HWND hwnd) {
+  {
+    Guard g(Mutex());
+    Window* w = FindWindowLocked(hwnd);
+    if (!w || !w->erasePending || !IsTopLevelLocked(w)) return;
+    w->erasePending = false;
+  }
+  SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hwnd), 0);
+}
+
+}  // namespace olvwin32

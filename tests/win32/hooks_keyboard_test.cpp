@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "recorder.h"
+#include "../support/WineMarks.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ class Keyboard : public ::testing::Test {
 // The chain runs most recently installed first; a hook that returns
 // non-zero without calling CallNextHookEx ends it and swallows the key.
 TEST_F(Keyboard, HookChainOrderAndSwallowing) {
+  STANDIN_ONLY("Windows runs WH_KEYBOARD when the key message is read, not at the key event");
   DWORD tid = GetCurrentThreadId();
   g_handles[1] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<1>, nullptr, tid);
   g_handles[2] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<2>, nullptr, tid);
@@ -115,10 +117,14 @@ TEST_F(Keyboard, InstallationRules) {
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOOK_NEEDS_HMOD));
   g_handles[1] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<1>, GetModuleHandleA(nullptr), 0);
   ASSERT_NE(g_handles[1], nullptr);
+#ifndef _WIN32  // the stand-in's keyboard device runs the hooks at the key event
   standin::KeyStroke('Q');
   EXPECT_EQ(g_calls.size(), 2u);
+#endif
   EXPECT_EQ(SetWindowsHookExA(42, ChainHook<1>, nullptr, GetCurrentThreadId()), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HOOK_FILTER));
+  // An unknown hook type is ERROR_INVALID_HOOK_FILTER; Wine answers
+  // ERROR_INVALID_PARAMETER.
+  TODO_WINE(EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HOOK_FILTER)));
   // A mouse hook for the thread is accepted (the stand-in has no mouse to run it).
   HHOOK mouse = SetWindowsHookExA(WH_MOUSE, ChainHook<1>, nullptr, GetCurrentThreadId());
   EXPECT_NE(mouse, nullptr);
@@ -146,6 +152,7 @@ TEST_F(Keyboard, ThreadHookSeesOnlyItsThread) {
 // Key data of each event as Windows builds it, given to the hook and to the
 // posted message alike.
 TEST_F(Keyboard, KeyDataBits) {
+  STANDIN_ONLY("Windows runs WH_KEYBOARD when the key message is read, not at the key event");
   g_handles[1] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<1>, nullptr, GetCurrentThreadId());
   enum Action { Down, Up, Repeat };
   struct Case {

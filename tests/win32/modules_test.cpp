@@ -237,7 +237,10 @@ TEST_F(Modules, ExecutableModule) {
   SetLastError(0);
   EXPECT_EQ(GetModuleFileNameA(nullptr, small, sizeof small), sizeof small);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(std::string(small), std::string(full, 4));
+  EXPECT_EQ(std::string(small, 4), std::string(full, 4));
+  // "the string is truncated to nSize characters including the terminating
+  // null character" (GetModuleFileNameA); Wine fills all five with text.
+  TODO_WINE(EXPECT_EQ(small[4], '\0'));
 }
 
 }  // namespace

@@ -32,8 +32,21 @@ struct Installer {
   }
 } g_installer;
 
+// The thread's key state as it is once the key message has been read (the
+// stand-in's keyboard device updates it at the event), for both the generic
+// and the left-hand key of Shift, Ctrl and Alt.
+void SetThreadKeyState(UINT vk, bool up) {
+  BYTE state[256];
+  if (!GetKeyboardState(state)) return;
+  UINT sided = vk == VK_SHIFT ? VK_LSHIFT : vk == VK_CONTROL ? VK_LCONTROL : vk == VK_MENU ? VK_LMENU : 0;
+  for (UINT k : {vk, sided})
+    if (k) state[k] = up ? 0 : 0x80;
+  SetKeyboardState(state);
+}
+
 bool Send(UINT vk, bool up) {
   if (vk == 0 || vk > 0xFE) return false;
+  SetThreadKeyState(vk, up);
   INPUT in{};
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = static_cast<WORD>(vk);
