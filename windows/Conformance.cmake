@@ -70,3 +70,21 @@ olvaren_win_test(win32_tests
 target_link_options(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/modules/win32_tests.def)
 set_property(TARGET win32_tests APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/modules/win32_tests.def)
 add_dependencies(win32_tests win32_test_module_a win32_test_module_mixed win32_test_module_refuse)
+
+# The MFC stand-in's tests, with the two small MFC regular DLLs.
+target_sources(olvstandin_win PRIVATE ${ROOT}/compat/win32/dialog_template.cpp)
+set(MFC ${TESTS}/mfc)
+olvaren_win_test(mfc_strings_tests ${MFC}/cstring_test.cpp ${MFC}/collections_test.cpp ${MFC}/object_test.cpp
+  ${MFC}/time_file_test.cpp LIBS olvmfc)
+foreach(dll mfctestdll mfctestdllfail)
+  add_library(${dll} SHARED ${MFC}/testdll/test_dll.cpp ${MFC}/testdll/test_dialog.cpp ${MFC_DLLMODULE}
+    ${CMAKE_CURRENT_SOURCE_DIR}/modules/mfctestdll.rc)
+  target_link_libraries(${dll} PRIVATE olvmfc olvstandin_win)
+  target_compile_options(${dll} PRIVATE -Wno-cast-function-type)
+endforeach()
+target_compile_definitions(mfctestdllfail PRIVATE TESTDLL_FAIL_INIT)
+olvaren_win_test(mfc_module_tests ${MFC}/module_state_test.cpp ${MFC}/regular_dll_test.cpp LIBS olvmfc)
+add_dependencies(mfc_module_tests mfctestdll mfctestdllfail)
+olvaren_win_test(mfc_window_tests ${MFC}/wnd_test.cpp ${MFC}/dialog_test.cpp ${MFC}/wait_cursor_test.cpp
+  ${MFC}/tree_ctrl_test.cpp LIBS olvmfc)
+add_dependencies(mfc_window_tests mfctestdll)

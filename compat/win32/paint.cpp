@@ -3,7 +3,7 @@
 // BeginPaint/EndPaint, UpdateWindow, and the search for the window that
 // GetMessageA/PeekMessageA return WM_PAINT for. Invalidating a window
 // without WS_CLIPCHILDREN invalidates its children too (they lie in its
-// client area); validating covers the window alone. Showing a top-level
+// client area), and validating one validates them. Showing a top-level
 // window erases its background at once; a child's waits for BeginPaint. WM_PAINT is never posted:
 // it comes out of the queue, and keeps coming out (PM_REMOVE or not), while
 // a visible window has a non-empty update region and no posted message or
@@ -19,6 +19,14 @@ bool VisibleLocked(Window* w) {
   for (; w; w = FindWindowLocked(w->parent))
     if (!(w->style & WS_VISIBLE)) return false;
   return true;
+}
+
+void ValidateWholeLocked(Window* w) {
+  w->updatePending = false;
+  w->erasePending = false;
+  if (w->style & WS_CLIPCHILDREN) return;
+  for (HWND child : w->children)
+    if (Window* c = FindWindowLocked(child)) ValidateWholeLocked(c);
 }
 
 RECT ClientOf(const Window* w) {
@@ -85,10 +93,8 @@ extern "C" BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
   Window* w = CheckedWindowLocked(hwnd);
   if (!w) return FALSE;
   RECT c = ClientOf(w);
-  if (!rect || (rect->left <= c.left && rect->top <= c.top && rect->right >= c.right && rect->bottom >= c.bottom)) {
-    w->updatePending = false;
-    w->erasePending = false;
-  }
+  if (!rect || (rect->left <= c.left && rect->top <= c.top && rect->right >= c.right && rect->bottom >= c.bottom))
+    ValidateWholeLocked(w);
   return TRUE;
 }
 

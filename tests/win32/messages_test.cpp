@@ -159,7 +159,10 @@ TEST_F(Messages, TranslateMessagePostsCharacters) {
     Drain();
   }
   MSG chr{top_, WM_CHAR, 'a', 0, 0, {0, 0}};
-  EXPECT_FALSE(TranslateMessage(&chr));
+  // "If the message is not translated (that is, a character message is not
+  // posted to the thread's message queue), the return value is zero";
+  // Wine answers non-zero for a message that is not a key message.
+  TODO_WINE(EXPECT_FALSE(TranslateMessage(&chr)));
 }
 
 TEST_F(Messages, RunPendingMessagesStopsAtQuit) {

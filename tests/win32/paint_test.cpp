@@ -32,7 +32,7 @@ TEST_F(Paint, HiddenWindowGetsNone) {
 
 // Showing invalidates the window and its children; the message stays until
 // the region is validated, PM_REMOVE or not; parents come before their
-// children, and validating a parent leaves its children's regions.
+// children. A parent without WS_CLIPCHILDREN validates its children with it.
 TEST_F(Paint, ShownWindowPaintsUntilValidated) {
   ShowWindow(top_, SW_SHOWNA);
   MSG m;
@@ -42,6 +42,8 @@ TEST_F(Paint, ShownWindowPaintsUntilValidated) {
     EXPECT_EQ(m.hwnd, top_);
   }
   ValidateRect(top_, nullptr);
+  EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
+  InvalidateRect(child_, nullptr, FALSE);  // the child alone
   ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
   EXPECT_EQ(m.hwnd, child_);
   ValidateRect(child_, nullptr);

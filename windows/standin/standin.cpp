@@ -41,6 +41,10 @@ void SetThreadKeyState(UINT vk, bool up) {
   UINT sided = vk == VK_SHIFT ? VK_LSHIFT : vk == VK_CONTROL ? VK_LCONTROL : vk == VK_MENU ? VK_LMENU : 0;
   for (UINT k : {vk, sided})
     if (k) state[k] = up ? 0 : 0x80;
+  const UINT sides[][3] = {{VK_SHIFT, VK_LSHIFT, VK_RSHIFT}, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL},
+                           {VK_MENU, VK_LMENU, VK_RMENU}};
+  for (const auto& s : sides)  // the generic key is down while either side is
+    if (vk == s[1] || vk == s[2]) state[s[0]] = ((state[s[1]] | state[s[2]]) & 0x80) ? 0x80 : 0;
   SetKeyboardState(state);
 }
 
@@ -77,6 +81,10 @@ bool KeyUp(UINT vk) {
 }
 
 bool KeyRepeat(UINT vk, int count) {
+  {
+    std::lock_guard<std::mutex> g(g_lock);
+    if (std::find(g_held->begin(), g_held->end(), vk) == g_held->end()) return false;
+  }
   for (int i = 0; i < count; ++i)
     if (!Send(vk, false)) return false;
   return true;
@@ -129,12 +137,18 @@ std::vector<std::string> TakeDebugOutput() {
 
 void ClearDebugOutput() { TakeDebugOutput(); }
 
-// Stand-in only: Windows keeps no record of message boxes or cursors.
+// Stand-in only: Windows keeps no record of message boxes or cursor changes.
 std::vector<MessageBoxRecord> MessageBoxes() { return {}; }
 std::vector<MessageBoxRecord> TakeMessageBoxes() { return {}; }
 void ClearMessageBoxes() {}
 void QueueMessageBoxAnswer(int) {}
-WORD CurrentCursorId() { return 0; }
+// The system cursor shown now, found among the shared system cursors.
+WORD CurrentCursorId() {
+  HCURSOR shown = GetCursor();
+  for (WORD id = 32512; id <= 32651; ++id)
+    if (shown && LoadCursorA(nullptr, MAKEINTRESOURCEA(id)) == shown) return id;
+  return 0;
+}
 int CursorChanges() { return 0; }
 
 std::string ModuleFolder() {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "dialog_template.h"
+
 #define STANDIN_VISIBLE
 
 namespace standin {
