@@ -38,7 +38,7 @@ done
 
 rows=()
 failures=0
-row() { rows+=("$(printf '%-34s %6s %6s %6s' "$1" "$2" "$3" "$4")"); }
+row() { rows+=("$(printf '%-40s %6s %6s %6s' "$1" "$2" "$3" "$4")"); }
 
 # The export table of the 32-bit add-in.
 if ctest --test-dir build-win-i686 --output-on-failure >/tmp/olvaren-exports.$$ 2>&1; then
@@ -95,6 +95,6 @@ for file in $(printf '%s\n' "${!pass[@]}" "${!fail[@]}" "${!mark[@]}" | sort -u)
   row "$file" "${pass[$file]:-0}" "${fail[$file]:-0}" "${mark[$file]:-0}"
 done
 
-printf '%-34s %6s %6s %6s\n' "test file" passed failed marked
+printf '%-40s %6s %6s %6s\n' "test file" passed failed marked
 printf '%s\n' "${rows[@]}"
 [ $failures -eq 0 ]

@@ -78,7 +78,7 @@ olvaren_win_test(mfc_strings_tests ${MFC}/cstring_test.cpp ${MFC}/collections_te
   ${MFC}/time_file_test.cpp LIBS olvmfc)
 foreach(dll mfctestdll mfctestdllfail)
   add_library(${dll} SHARED ${MFC}/testdll/test_dll.cpp ${MFC}/testdll/test_dialog.cpp ${MFC_DLLMODULE}
-    ${CMAKE_CURRENT_SOURCE_DIR}/modules/mfctestdll.rc)
+    ${CMAKE_CURRENT_SOURCE_DIR}/modules/mfctestdll.rc ${CMAKE_CURRENT_SOURCE_DIR}/modules/mfctestdll.def)
   target_link_libraries(${dll} PRIVATE olvmfc olvstandin_win)
   target_compile_options(${dll} PRIVATE -Wno-cast-function-type)
 endforeach()
@@ -88,3 +88,10 @@ add_dependencies(mfc_module_tests mfctestdll mfctestdllfail)
 olvaren_win_test(mfc_window_tests ${MFC}/wnd_test.cpp ${MFC}/dialog_test.cpp ${MFC}/wait_cursor_test.cpp
   ${MFC}/tree_ctrl_test.cpp LIBS olvmfc)
 add_dependencies(mfc_window_tests mfctestdll)
+
+# The controls and the dialog manager.
+set(CONTROLS ${TESTS}/win32_controls)
+olvaren_win_test(win32_controls_tests ${CONTROLS}/recorder.cpp ${CONTROLS}/button_test.cpp ${CONTROLS}/edit_test.cpp
+  ${CONTROLS}/combobox_test.cpp ${CONTROLS}/treeview_test.cpp ${CONTROLS}/dialog_template_test.cpp
+  ${CONTROLS}/dialog_test.cpp ${CONTROLS}/dialog_keys_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/modules/win32_controls_tests.rc
+  LIBS ${WIN32_LIBS} comctl32)

@@ -3,9 +3,10 @@
 // and a message pump that routes keys through IsDialogMessageA.
 #pragma once
 
+#include <windows.h>  // first: <commctrl.h> needs its types
+
 #include <commctrl.h>
 #include <standin.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
