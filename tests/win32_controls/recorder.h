@@ -8,6 +8,8 @@
 #include <commctrl.h>
 #include <standin.h>
 
+#include "../support/WineMarks.h"
+
 #include <string>
 #include <vector>
 
