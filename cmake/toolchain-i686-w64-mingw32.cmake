@@ -1,14 +1,4 @@
-# Cross build for i686 Windows with Debian's MinGW-w64 (posix threads):
+# Cross build for i686 Windows with Debian's MinGW-w64:
 # cmake -S windows -B build-win-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_DLLTOOL i686-w64-mingw32-dlltool)
-set(CMAKE_NM i686-w64-mingw32-nm)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(OLVAREN_MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-w64.cmake)

@@ -1,14 +1,4 @@
-# Cross build for x86_64 Windows with Debian's MinGW-w64 (posix threads):
+# Cross build for x86_64 Windows with Debian's MinGW-w64:
 # cmake -S windows -B build-win-x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_DLLTOOL x86_64-w64-mingw32-dlltool)
-set(CMAKE_NM x86_64-w64-mingw32-nm)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(OLVAREN_MINGW_ARCH x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-w64.cmake)
