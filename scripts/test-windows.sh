@@ -57,6 +57,9 @@ if [ ! -f "$WINEPREFIX/.olvaren-ready" ]; then
   "$wine" wineboot -i >/dev/null 2>&1 || true
   "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   "$wine" reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
+  # Start afresh, so that the desktop comes up with the null driver.
+  wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true
+  sleep 1
   touch "$WINEPREFIX/.olvaren-ready"
 fi
 trap 'wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
