@@ -9,7 +9,11 @@
 #include <windows.h>
 
 #ifndef CDKAPI
+#ifdef _WIN32
+#define CDKAPI  // imported from cdki42.dll through its import library
+#else
 #define CDKAPI __attribute__((visibility("default")))
+#endif
 #endif
 
 // Opaque handles of one loaded outline and of one item in it; 0 is "none".

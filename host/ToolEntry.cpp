@@ -1,13 +1,21 @@
 // The DLL's exports: the design hook, handed on to the CDK library, and the
 // tool entry under its two names. These are the only symbols of the module.
+// On Windows the export table (names and ordinals) is host/Olvaren.def; in
+// the stand-in world it is the table at the end of this file.
 #include <afxwin.h>
+#ifndef _WIN32
 #include <standin.h>
+#endif
 
 #include "cdk/cdk.h"
 #include "host/OlvarenHost.h"
 #include "trace/DebugStream.h"
 
+#ifdef _WIN32
+#define OLVAREN_EXPORT extern "C"
+#else
 #define OLVAREN_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 OLVAREN_EXPORT BOOL WINAPI SWinDesignHookSet(HWND hWndMain, DWORD dwReserved)
 {
@@ -28,7 +36,8 @@ OLVAREN_EXPORT void WINAPI GuptaTool(int toolParameter, const char* arguments)
     theHost.DispatchToolCall(toolParameter, arguments);
 }
 
-// The same body under the older product name.
+#ifndef _WIN32
+// The same body under the older product name (Olvaren.def names it twice).
 OLVAREN_EXPORT void WINAPI CenturaTool(int toolParameter, const char* arguments)
     __attribute__((alias("GuptaTool")));
 
@@ -36,3 +45,4 @@ STANDIN_EXPORTS(
     STANDIN_EXPORT(1, SWinDesignHookSet),
     STANDIN_EXPORT(2, GuptaTool),
     STANDIN_EXPORT(3, CenturaTool));
+#endif

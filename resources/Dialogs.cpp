@@ -2,6 +2,10 @@
 // table, the one source of its layout. The table is turned into a dialog
 // template in Windows' binary form and entered in the module's resource
 // table, where CDialog::Create finds it as a resource compiler's output.
+//
+// The Windows build has no such table: there the template must come from a
+// resource script made from this table (not built yet, see docs/windows.md).
+#ifndef _WIN32
 #include <windows.h>
 
 #include <dialog_template.h>
@@ -65,3 +69,4 @@ const standin::ResourceEntry g_resources[] = {
 };
 const standin::detail::TableRegistration g_resourceRegistration(g_resources, 1);
 }  // namespace
+#endif  // !_WIN32

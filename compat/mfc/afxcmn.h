@@ -2,9 +2,9 @@
 // sends the one tree-view message it names (the window must exist).
 #pragma once
 
-#include <commctrl.h>
+#include "afxwin.h"  // <windows.h> first: the real <commctrl.h> needs it
 
-#include "afxwin.h"
+#include <commctrl.h>
 
 class AFX_CLASS_EXPORT CTreeCtrl : public CWnd {
   DECLARE_DYNAMIC(CTreeCtrl)

@@ -214,6 +214,14 @@ typedef struct tagNMTREEVIEWA {
   TVITEMA itemNew;
   POINT ptDrag;
 } NMTREEVIEWA, *LPNMTREEVIEWA;
+
+#pragma pack(push, 1)
+typedef struct tagTVKEYDOWN {
+  NMHDR hdr;
+  WORD wVKey;
+  UINT flags;
+} NMTVKEYDOWN, *LPNMTVKEYDOWN;
+#pragma pack(pop)
 typedef NMTREEVIEWA NMTREEVIEW;
 typedef LPNMTREEVIEWA LPNMTREEVIEW;
 typedef NMTREEVIEWA NM_TREEVIEW;

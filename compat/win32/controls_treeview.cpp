@@ -345,7 +345,12 @@ LRESULT SetItem(TreeState* s, const TVITEMA* item) {
   return TRUE;
 }
 
+// The parent hears of every key first (TVN_KEYDOWN), then the key acts.
 void KeyDown(HWND hwnd, TreeState* s, WPARAM vk) {
+  NMTVKEYDOWN key;
+  std::memset(&key, 0, sizeof(key));
+  key.wVKey = static_cast<WORD>(vk);
+  SendNotify(hwnd, s, &key.hdr, TVN_KEYDOWN);
   TreeNode* current = s->selected;
   TreeNode* target = nullptr;
   switch (vk) {

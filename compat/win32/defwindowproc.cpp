@@ -3,7 +3,7 @@
 // WM_NCCREATE, by WM_SETTEXT), answers WM_GETTEXT (at most wParam-1
 // characters plus the terminator; nothing for a size of 0) and
 // WM_GETTEXTLENGTH, gives the focus to a window being activated, and
-// destroys the window at WM_CLOSE.
+// destroys the window at WM_CLOSE, validates at WM_PAINT.
 #include <algorithm>
 #include <cstring>
 
@@ -54,6 +54,17 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPA
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case WM_PAINT: {  // validates: the window stops getting WM_PAINT
+      PAINTSTRUCT ps;
+      BeginPaint(hwnd, &ps);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND: {  // erased when the class has a background brush
+      Guard g(Mutex());
+      Window* w = FindWindowLocked(hwnd);
+      return w && w->cls && w->cls->wc.hbrBackground ? 1 : 0;
+    }
     default:
       return 0;
   }

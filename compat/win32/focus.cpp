@@ -310,6 +310,13 @@ extern "C" BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
   }
   if (!wasVisible) SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
   setStyle(add, remove);
+  if (!wasVisible) {  // a window that appears needs painting
+    {
+      Guard g(Mutex());
+      if (Window* w = FindWindowLocked(hwnd)) InvalidateWholeLocked(w, true);
+    }
+    EraseShownTopLevel(hwnd);
+  }
   if (activate && !child && IsWindow(hwnd)) SetActiveWindow(hwnd);
   return wasVisible;
 }

@@ -5,8 +5,9 @@
 // Hooks for thread 0 cover every thread and need a module handle. Hook
 // types called by the stand-in: WH_KEYBOARD (keyboard device), WH_GETMESSAGE
 // (GetMessageA/PeekMessageA), WH_CBT (HCBT_CREATEWND, HCBT_DESTROYWND,
-// HCBT_SETFOCUS). The stand-in never runs the other types, so installing one
-// fails with ERROR_NOT_SUPPORTED rather than pretending to work.
+// HCBT_SETFOCUS). WH_MOUSE installs as on Windows but never runs: the
+// stand-in has no mouse. The stand-in never runs the other types either, so
+// installing one fails with ERROR_NOT_SUPPORTED rather than pretending to work.
 #include <algorithm>
 #include <memory>
 
@@ -98,7 +99,7 @@ extern "C" HHOOK WINAPI SetWindowsHookExA(int type, HOOKPROC proc, HINSTANCE mod
     SetLastError(ERROR_GLOBAL_ONLY_HOOK);
     return nullptr;
   }
-  if (type != WH_KEYBOARD && type != WH_GETMESSAGE && type != WH_CBT) {
+  if (type != WH_KEYBOARD && type != WH_GETMESSAGE && type != WH_CBT && type != WH_MOUSE) {
     SetLastError(ERROR_NOT_SUPPORTED);
     return nullptr;
   }

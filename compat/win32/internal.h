@@ -46,6 +46,8 @@ struct Window {
   std::vector<unsigned char> extra;
   DWORD thread = 0;
   bool destroying = false;  // DestroyWindow has begun
+  bool updatePending = false;  // the update region is not empty (paint.cpp)
+  bool erasePending = false;   // ... and asks for WM_ERASEBKGND
 };
 
 // ---- window tree (window_tree.cpp); *Locked functions need Mutex() held
@@ -69,6 +71,17 @@ bool SameTextNoCase(const char* a, const char* b);
 // ---- messages (messages.cpp)
 LRESULT CallWindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 bool PostToThread(DWORD thread, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// ---- painting (paint.cpp)
+// The window of THREAD that GetMessageA would hand WM_PAINT for: visible,
+// with a non-empty update region, matching the window filter; parents
+// before their children. Null when none.
+HWND NextPaintWindowLocked(DWORD thread, HWND filter);
+// Marks a window's whole client area as needing paint (shown, invalidated),
+// and its children's unless it clips them.
+void InvalidateWholeLocked(Window* w, bool erase);
+// A top-level window just shown gets WM_ERASEBKGND at once.
+void EraseShownTopLevel(HWND hwnd);
 
 // ---- hooks (hooks.cpp)
 // Runs the chain of TYPE for a thread (hooks of that thread and global

@@ -4,7 +4,8 @@
 // WH_GETMESSAGE hooks), DispatchMessageA and CallWindowProcA.
 // Posted messages come out in posting order; a quit posted with
 // PostQuitMessage comes out only when no posted message matches, whatever
-// the filters. Headless: GetMessageA never blocks (see standin.h).
+// the filters; after them WM_PAINT for a visible window that needs painting
+// (paint.cpp). Headless: GetMessageA never blocks (see standin.h).
 #include <deque>
 #include <unordered_map>
 
@@ -57,6 +58,14 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
       m.time = GetTickCount();
       if (flags & PM_REMOVE) q.quit = false;
       found = true;
+    }
+    if (!found && ((lo == 0 && hi == 0) || (lo <= WM_PAINT && WM_PAINT <= hi))) {
+      if (HWND paint = NextPaintWindowLocked(tid, filter)) {  // stays until validated
+        m.hwnd = paint;
+        m.message = WM_PAINT;
+        m.time = GetTickCount();
+        found = true;
+      }
     }
     if (found) q.lastTime = m.time;
   }

@@ -3,7 +3,9 @@
 // (the module's declared export table, by name or ordinal), and the
 // registry of the export/resource tables stand-in modules declare. An
 // HMODULE is the address where the module's image starts. Module names are
-// mapped to files as standin.h describes.
+// mapped to files as standin.h describes. A module's imports (the shared
+// objects the load brought in with it) are modules too: their DllMain runs
+// before the module's, and they are released after it.
 #include <dirent.h>
 #include <dlfcn.h>
 #include <link.h>
@@ -29,6 +31,7 @@ struct Module {
   HMODULE base;
   int refs;
   bool attached;  // loaded by us (DllMain applies), not already present
+  std::vector<HMODULE> imports;  // brought in by this module's load, released with it
 };
 
 struct Registered {
@@ -66,7 +69,7 @@ std::string MapName(const char* name) {
   std::string base = BaseName(s);
   size_t dot = base.rfind('.');
   if (dot == std::string::npos) return s + ".so";
-  if (dot + 1 == base.size()) return s.substr(0, s.size() - 1) + ".so";  // "X." means no extension
+  if (dot + 1 == base.size()) return s.substr(0, s.size() - 1);  // "X." means the file X: no extension
   if (strcasecmp(base.c_str() + dot, ".dll") == 0) return s.substr(0, s.size() - 4) + ".so";
   return s;
 }
@@ -146,6 +149,98 @@ int FindByBaseName(dl_phdr_info* info, size_t, void* data) {
     return 1;
   }
   return 0;
+}
+
+// The number of entries of a dynamic symbol table, from its GNU hash table
+// (the last chain ends the table).
+size_t GnuHashSymbolCount(const Elf32_Word* hash) {
+  const Elf32_Word buckets = hash[0], symOffset = hash[1], bloomWords = hash[2];
+  const auto* bucket = reinterpret_cast<const Elf32_Word*>(reinterpret_cast<const ElfW(Addr)*>(hash + 4) + bloomWords);
+  const Elf32_Word* chain = bucket + buckets;
+  Elf32_Word last = 0;
+  for (Elf32_Word b = 0; b < buckets; ++b) last = std::max(last, bucket[b]);
+  if (last < symOffset) return symOffset;
+  while (!(chain[last - symOffset] & 1)) ++last;
+  return last + 1;
+}
+
+// What a module without a table of its own exports: the functions of its
+// own image in its dynamic symbol table, in name order, so that export n
+// (from 1) has ordinal n, as a linker numbers the exports it is not told
+// the ordinals of.
+std::vector<std::string> OwnExportNames(void* handle, HMODULE base) {
+  std::vector<std::string> names;
+  link_map* lm = nullptr;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &lm) != 0 || !lm) return names;
+  const ElfW(Sym)* symtab = nullptr;
+  const char* strtab = nullptr;
+  size_t count = 0;
+  auto address = [lm](ElfW(Addr) p) { return p < lm->l_addr ? p + lm->l_addr : p; };
+  for (const ElfW(Dyn)* d = lm->l_ld; d->d_tag != DT_NULL; ++d) {
+    if (d->d_tag == DT_SYMTAB) symtab = reinterpret_cast<const ElfW(Sym)*>(address(d->d_un.d_ptr));
+    if (d->d_tag == DT_STRTAB) strtab = reinterpret_cast<const char*>(address(d->d_un.d_ptr));
+    if (d->d_tag == DT_HASH) count = reinterpret_cast<const Elf32_Word*>(address(d->d_un.d_ptr))[1];
+    if (d->d_tag == DT_GNU_HASH && count == 0)
+      count = GnuHashSymbolCount(reinterpret_cast<const Elf32_Word*>(address(d->d_un.d_ptr)));
+  }
+  if (!symtab || !strtab) return names;
+  for (size_t i = 1; i < count; ++i) {
+    const ElfW(Sym)& sym = symtab[i];
+    if (sym.st_shndx == SHN_UNDEF || ELF64_ST_TYPE(sym.st_info) != STT_FUNC) continue;
+    if (ELF64_ST_VISIBILITY(sym.st_other) != STV_DEFAULT) continue;
+    const char* name = strtab + sym.st_name;
+    if (!std::strcmp(name, "_init") || !std::strcmp(name, "_fini")) continue;
+    if (OwnSymbol(handle, base, name)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+int CollectLoaded(dl_phdr_info* info, size_t, void* data) {
+  if (info->dlpi_name && *info->dlpi_name) static_cast<std::vector<std::string>*>(data)->push_back(info->dlpi_name);
+  return 0;
+}
+
+std::vector<std::string> LoadedObjects() {
+  std::vector<std::string> names;
+  dl_iterate_phdr(CollectLoaded, &names);
+  return names;
+}
+
+// Releases one reference of a module; the last one detaches it, unloads it
+// and then releases its imports.
+void Release(HMODULE module) {
+  Module* m = FindLoaded(module);
+  if (!m || --m->refs > 0) return;
+  Module copy = *m;
+  if (copy.attached) CallDllMain(copy, DLL_PROCESS_DETACH);
+  auto& ms = L().modules;
+  ms.erase(std::remove_if(ms.begin(), ms.end(), [module](const Module& x) { return x.base == module; }), ms.end());
+  dlclose(copy.handle);
+  for (HMODULE import : copy.imports) Release(import);
+}
+
+// The shared objects that appeared with a load, other than the module
+// itself, become modules of their own (a reference each, held by the
+// module); in load order, so a dependency comes after what needs it.
+std::vector<HMODULE> AdoptImports(const std::vector<std::string>& before, const std::string& path) {
+  std::vector<HMODULE> imports;
+  for (const std::string& name : LoadedObjects()) {
+    if (std::find(before.begin(), before.end(), name) != before.end()) continue;
+    std::string canonical = Canonical(name);
+    if (canonical == path) continue;
+    void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (!handle) continue;
+    HMODULE base = BaseOfHandle(handle);
+    if (Module* known = FindLoaded(base)) {  // already a module: one more reference
+      known->refs++;
+      dlclose(handle);
+    } else {
+      L().modules.push_back({canonical, handle, base, 1, true, {}});
+    }
+    imports.push_back(base);
+  }
+  return imports;
 }
 
 }  // namespace
@@ -236,6 +331,7 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
     }
   void* present = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
   if (present) dlclose(present);
+  const std::vector<std::string> before = LoadedObjects();
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = dlerror();
@@ -243,14 +339,20 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
     return nullptr;
   }
   HMODULE base = BaseOfHandle(handle);
-  L().modules.push_back({path, handle, base, 1, present == nullptr});
-  Module m = L().modules.back();
-  if (m.attached && !CallDllMain(m, DLL_PROCESS_ATTACH)) {
-    CallDllMain(m, DLL_PROCESS_DETACH);
-    auto& ms = L().modules;
-    ms.erase(std::remove_if(ms.begin(), ms.end(), [base](const Module& x) { return x.base == base; }), ms.end());
-    dlclose(handle);
-    Fail(ERROR_DLL_INIT_FAILED, std::string("LoadLibraryA(\"") + name + "\"): DllMain of " + path + " failed");
+  std::vector<HMODULE> imports = present ? std::vector<HMODULE>() : AdoptImports(before, path);
+  L().modules.push_back({path, handle, base, 1, present == nullptr, imports});
+  // Imports are attached first, the deepest dependency first.
+  std::vector<HMODULE> order(imports.rbegin(), imports.rend());
+  order.push_back(base);
+  for (size_t i = 0; i < order.size(); ++i) {
+    Module* m = FindLoaded(order[i]);
+    if (!m || !m->attached || m->refs > 1 || CallDllMain(*m, DLL_PROCESS_ATTACH)) continue;
+    std::string failed = m->path;
+    CallDllMain(*m, DLL_PROCESS_DETACH);
+    for (size_t j = i; j < order.size(); ++j)  // never attached: no detach at the release
+      if (Module* later = FindLoaded(order[j])) later->attached = false;
+    Release(base);
+    Fail(ERROR_DLL_INIT_FAILED, std::string("LoadLibraryA(\"") + name + "\"): DllMain of " + failed + " failed");
     return nullptr;
   }
   return base;
@@ -263,12 +365,7 @@ extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {
     SetLastError(IsModuleHandle(module) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE);
     return IsModuleHandle(module);  // a module the process started with stays
   }
-  if (--m->refs > 0) return TRUE;
-  Module copy = *m;
-  if (copy.attached) CallDllMain(copy, DLL_PROCESS_DETACH);
-  auto& ms = L().modules;
-  ms.erase(std::remove_if(ms.begin(), ms.end(), [module](const Module& x) { return x.base == module; }), ms.end());
-  dlclose(copy.handle);
+  Release(module);
   return TRUE;
 }
 
@@ -343,8 +440,8 @@ extern "C" DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD s
 extern "C" BOOL WINAPI DisableThreadLibraryCalls(HMODULE module) { return IsModuleHandle(module); }
 
 // By MAKEINTRESOURCE(ordinal) or by name (case-sensitive) in the module's
-// export table. A module that declares no table exports by name the
-// visible C symbols of its own image.
+// export table. A module that declares no table exports the visible symbols
+// of its own image: by name, and its functions by ordinal in name order.
 extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
   std::lock_guard<std::recursive_mutex> g(LoaderMutex());
   if (!module) module = MainModule();
@@ -366,7 +463,7 @@ extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
         return e[i].proc;
     }
   }
-  if (!hasTable && !IS_INTRESOURCE(name)) {
+  if (!hasTable) {
     void* handle = nullptr;
     bool opened = false;
     if (Module* m = FindLoaded(module)) {
@@ -381,7 +478,14 @@ extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
         opened = handle != nullptr;
       }
     }
-    void* sym = handle ? OwnSymbol(handle, module, name) : nullptr;
+    void* sym = nullptr;
+    if (handle && IS_INTRESOURCE(name)) {
+      std::vector<std::string> exports = OwnExportNames(handle, module);
+      WORD ordinal = LOWORD(name);
+      if (ordinal >= 1 && ordinal <= exports.size()) sym = OwnSymbol(handle, module, exports[ordinal - 1].c_str());
+    } else if (handle) {
+      sym = OwnSymbol(handle, module, name);
+    }
     if (opened) dlclose(handle);
     if (sym) return reinterpret_cast<FARPROC>(sym);
   }

@@ -9,7 +9,9 @@
 //   - A name ending in ".dll" (any case) stands for the shared object with
 //     ".so" in its place; a name without an extension gets ".so" appended
 //     ("cdki42" and "cdki42.dll" both mean "cdki42.so"); other extensions
-//     are kept.
+//     are kept; a trailing '.' means the name has none ("X." is the file X).
+//   - Shared objects that a load brings in with the module are its imports:
+//     modules too, attached (DllMain) before it and released after it.
 //   - A name without '/' is looked up in the module folder, the folder that
 //     holds libolvwin32.so; a name with '/' is a path (relative to the
 //     current directory unless absolute).

@@ -244,5 +244,3 @@ extern "C" BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT pt) {
   return TRUE;
 }
 
-extern "C" BOOL WINAPI UpdateWindow(HWND hwnd) { return IsWindow(hwnd); }
-extern "C" BOOL WINAPI InvalidateRect(HWND hwnd, const RECT*, BOOL) { return hwnd == nullptr || IsWindow(hwnd); }

@@ -886,6 +886,19 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
 BOOL WINAPI IsWindowVisible(HWND hWnd);
 BOOL WINAPI UpdateWindow(HWND hWnd);
 BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect);
+BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+
+typedef struct tagPAINTSTRUCT {
+  HDC hdc;
+  BOOL fErase;
+  RECT rcPaint;
+  BOOL fRestore;
+  BOOL fIncUpdate;
+  BYTE rgbReserved[32];
+} PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
+HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);

@@ -6,12 +6,72 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/time.h>
 #include <unistd.h>
+#endif
 
 #include <string>
 
 namespace {
+
+// A fresh folder for the test's file, the file's name in it, removal, and
+// setting the file's access and modification times (seconds since 1970).
+#ifdef _WIN32
+bool MakeTempFolder(std::string* dir) {
+  char base[MAX_PATH];
+  if (!GetTempPathA(sizeof base, base)) return false;
+  for (int i = 0; i < 100; ++i) {
+    std::string candidate = std::string(base) + "olvmfc_status_" + std::to_string(GetTickCount() + i);
+    if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+      *dir = candidate;
+      return true;
+    }
+  }
+  return false;
+}
+const char kSeparator[] = "\\";
+void RemoveFileAndFolder(const std::string& file, const std::string& dir) {
+  DeleteFileA(file.c_str());
+  RemoveDirectoryA(dir.c_str());
+}
+bool SetFileTimes(const std::string& path, double accessed, double modified) {
+  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  auto filetime = [](double t) {
+    ULONGLONG v = static_cast<ULONGLONG>(t * 10000000.0) + 116444736000000000ULL;
+    return FILETIME{static_cast<DWORD>(v), static_cast<DWORD>(v >> 32)};
+  };
+  FILETIME a = filetime(accessed), m = filetime(modified);
+  BOOL ok = SetFileTime(h, nullptr, &a, &m);
+  CloseHandle(h);
+  return ok != FALSE;
+}
+#else
+bool MakeTempFolder(std::string* dir) {
+  char tmpl[] = "/tmp/olvmfc_status_XXXXXX";
+  if (mkdtemp(tmpl) == nullptr) return false;
+  *dir = tmpl;
+  return true;
+}
+const char kSeparator[] = "/";
+void RemoveFileAndFolder(const std::string& file, const std::string& dir) {
+  unlink(file.c_str());
+  rmdir(dir.c_str());
+}
+bool SetFileTimes(const std::string& path, double accessed, double modified) {
+  auto toTimeval = [](double t) {
+    struct timeval v;
+    v.tv_sec = static_cast<time_t>(t);
+    v.tv_usec = static_cast<suseconds_t>((t - static_cast<double>(v.tv_sec)) * 1e6 + 0.5);
+    return v;
+  };
+  const struct timeval times[2] = {toTimeval(accessed), toTimeval(modified)};
+  return utimes(path.c_str(), times) == 0;
+}
+#endif
 
 TEST(CTime, HoldsSecondsAndCompares) {
   const CTime a(1000), b(2000);
@@ -41,26 +101,20 @@ TEST(CTime, FieldsAreLocalTime) {
 class CFileGetStatus : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/olvmfc_status_XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(tmpl));
-    dir_ = tmpl;
-    file_ = dir_ + "/Olvaren.xml";
-    FILE* f = fopen(file_.c_str(), "w");
+    ASSERT_TRUE(MakeTempFolder(&dir_));
+    file_ = dir_ + kSeparator + "Olvaren.xml";
+    FILE* f = fopen(file_.c_str(), "wb");  // no line-end translation: 22 bytes everywhere
     ASSERT_NE(nullptr, f);
     fputs("<?xml version=\"1.0\"?>\n", f);
     fclose(f);
   }
-  void TearDown() override {
-    unlink(file_.c_str());
-    rmdir(dir_.c_str());
-  }
+  void TearDown() override { RemoveFileAndFolder(file_, dir_); }
   std::string dir_, file_;
 };
 
 TEST_F(CFileGetStatus, ModificationTimeInWholeSecondsAndSize) {
   // 1700000000.9 s: the fraction is dropped, as MFC's FILETIME -> CTime.
-  const struct timeval times[2] = {{1600000000, 0}, {1700000000, 900000}};
-  ASSERT_EQ(0, utimes(file_.c_str(), times));
+  ASSERT_TRUE(SetFileTimes(file_, 1600000000, 1700000000.9));
   CFileStatus status;
   ASSERT_TRUE(CFile::GetStatus(file_.c_str(), status));
   EXPECT_EQ(1700000000, status.m_mtime.GetTime());
@@ -73,8 +127,7 @@ TEST_F(CFileGetStatus, ModificationTimeInWholeSecondsAndSize) {
 TEST_F(CFileGetStatus, LaterModificationGivesLaterTime) {
   CFileStatus before, after;
   ASSERT_TRUE(CFile::GetStatus(file_.c_str(), before));
-  const struct timeval times[2] = {{2000000000, 0}, {2000000000, 0}};
-  ASSERT_EQ(0, utimes(file_.c_str(), times));
+  ASSERT_TRUE(SetFileTimes(file_, 2000000000, 2000000000));
   ASSERT_TRUE(CFile::GetStatus(file_.c_str(), after));
   EXPECT_TRUE(before.m_mtime < after.m_mtime);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "recorder.h"
+#include "../support/WineMarks.h"
 
 namespace {
 
@@ -106,7 +107,9 @@ TEST_F(Focus, HidingMovesFocusToParent) {
   EXPECT_TRUE(ShowWindow(group, SW_HIDE));
   EXPECT_FALSE(IsWindowVisible(edit));  // its parent is hidden
   EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & WS_VISIBLE);
-  EXPECT_EQ(GetFocus(), a);
+  // Hiding a window that holds the focus, or whose descendant does, moves
+  // the focus to its parent; Wine moves it only from the hidden window itself.
+  TODO_WINE(EXPECT_EQ(GetFocus(), a));
   EXPECT_FALSE(ShowWindow(group, SW_HIDE));  // was not visible
 }
 

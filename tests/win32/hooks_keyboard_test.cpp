@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "recorder.h"
+#include "../support/WineMarks.h"
 
 namespace {
 
@@ -47,15 +48,25 @@ class Keyboard : public ::testing::Test {
     DestroyWindow(window_);
     rec::Reset();
   }
+  // The next queued message other than WM_PAINT. The visible window gets
+  // WM_PAINT until it is validated, so that one is dispatched (the window's
+  // DefWindowProcA validates it) instead of returned.
+  static bool Next(MSG* m) {
+    while (PeekMessageA(m, nullptr, 0, 0, PM_REMOVE)) {
+      if (m->message != WM_PAINT) return true;
+      DispatchMessageA(m);
+    }
+    return false;
+  }
   static void Drain() {
     MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    while (Next(&m)) {
     }
   }
   static std::vector<MSG> Posted() {
     std::vector<MSG> out;
     MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) out.push_back(m);
+    while (Next(&m)) out.push_back(m);
     return out;
   }
   HWND window_ = nullptr;
@@ -64,6 +75,7 @@ class Keyboard : public ::testing::Test {
 // The chain runs most recently installed first; a hook that returns
 // non-zero without calling CallNextHookEx ends it and swallows the key.
 TEST_F(Keyboard, HookChainOrderAndSwallowing) {
+  STANDIN_ONLY("Windows runs WH_KEYBOARD when the key message is read, not at the key event");
   DWORD tid = GetCurrentThreadId();
   g_handles[1] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<1>, nullptr, tid);
   g_handles[2] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<2>, nullptr, tid);
@@ -105,13 +117,18 @@ TEST_F(Keyboard, InstallationRules) {
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOOK_NEEDS_HMOD));
   g_handles[1] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<1>, GetModuleHandleA(nullptr), 0);
   ASSERT_NE(g_handles[1], nullptr);
+#ifndef _WIN32  // the stand-in's keyboard device runs the hooks at the key event
   standin::KeyStroke('Q');
   EXPECT_EQ(g_calls.size(), 2u);
+#endif
   EXPECT_EQ(SetWindowsHookExA(42, ChainHook<1>, nullptr, GetCurrentThreadId()), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HOOK_FILTER));
-  // A real hook type that the stand-in never runs is refused, not accepted in vain.
-  EXPECT_EQ(SetWindowsHookExA(WH_MOUSE, ChainHook<1>, nullptr, GetCurrentThreadId()), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+  // An unknown hook type is ERROR_INVALID_HOOK_FILTER; Wine answers
+  // ERROR_INVALID_PARAMETER.
+  TODO_WINE(EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HOOK_FILTER)));
+  // A mouse hook for the thread is accepted (the stand-in has no mouse to run it).
+  HHOOK mouse = SetWindowsHookExA(WH_MOUSE, ChainHook<1>, nullptr, GetCurrentThreadId());
+  EXPECT_NE(mouse, nullptr);
+  EXPECT_TRUE(UnhookWindowsHookEx(mouse));
 
   HHOOK h = g_handles[1];
   EXPECT_TRUE(UnhookWindowsHookEx(h));
@@ -135,6 +152,7 @@ TEST_F(Keyboard, ThreadHookSeesOnlyItsThread) {
 // Key data of each event as Windows builds it, given to the hook and to the
 // posted message alike.
 TEST_F(Keyboard, KeyDataBits) {
+  STANDIN_ONLY("Windows runs WH_KEYBOARD when the key message is read, not at the key event");
   g_handles[1] = SetWindowsHookExA(WH_KEYBOARD, ChainHook<1>, nullptr, GetCurrentThreadId());
   enum Action { Down, Up, Repeat };
   struct Case {

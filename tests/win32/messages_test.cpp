@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "recorder.h"
+#include "../support/WineMarks.h"
 
 namespace {
 
@@ -97,6 +98,7 @@ TEST_F(Messages, QuitComesLast) {
 // Stand-in: with nothing to retrieve, GetMessageA returns 0 with WM_QUIT
 // (wParam 0) and ERROR_NO_MORE_ITEMS instead of blocking.
 TEST_F(Messages, GetMessageOnEmptyQueueEndsTheLoop) {
+  STANDIN_ONLY("GetMessageA waits on an empty queue on Windows");
   PostMessageA(top_, WM_USER, 0, 0);
   int dispatched = 0;
   MSG m;
@@ -157,7 +159,10 @@ TEST_F(Messages, TranslateMessagePostsCharacters) {
     Drain();
   }
   MSG chr{top_, WM_CHAR, 'a', 0, 0, {0, 0}};
-  EXPECT_FALSE(TranslateMessage(&chr));
+  // "If the message is not translated (that is, a character message is not
+  // posted to the thread's message queue), the return value is zero";
+  // Wine answers non-zero for a message that is not a key message.
+  TODO_WINE(EXPECT_FALSE(TranslateMessage(&chr)));
 }
 
 TEST_F(Messages, RunPendingMessagesStopsAtQuit) {
@@ -170,7 +175,9 @@ TEST_F(Messages, RunPendingMessagesStopsAtQuit) {
   MSG m;
   SetLastError(0);
   EXPECT_FALSE(GetMessageA(&m, nullptr, 0, 0));
-  EXPECT_EQ(GetLastError(), 0u);  // a real quit, not the empty queue
+#ifndef _WIN32
+  EXPECT_EQ(GetLastError(), 0u);  // a real quit, not the stand-in's empty queue
+#endif
 }
 
 }  // namespace

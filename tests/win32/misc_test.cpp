@@ -9,8 +9,18 @@
 #include <string>
 #include <thread>
 
+#include "../support/WineMarks.h"
+
 namespace {
 
+#ifdef _WIN32
+// Windows takes the folder from the user's profile.
+TEST(ShellFolders, AppData) {
+  char path[MAX_PATH] = "";
+  EXPECT_EQ(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path), S_OK);
+  EXPECT_NE(path[0], '\0');
+}
+#else
 class EnvGuard {
  public:
   explicit EnvGuard(const char* name) : name_(name) {
@@ -63,9 +73,11 @@ TEST(ShellFolders, AppData) {
     EXPECT_STREQ(path, c.path);
   }
 }
+#endif
 
 // Headless message boxes are recorded and answered with the default button.
 TEST(MessageBoxes, RecordedAndAnsweredWithDefaultButton) {
+  STANDIN_ONLY("a real message box waits for the user");
   standin::ClearMessageBoxes();
   struct Case {
     UINT style;
@@ -111,10 +123,15 @@ TEST(Cursor, SetCursorReturnsPrevious) {
   HCURSOR previous = SetCursor(wait);
   EXPECT_EQ(previous, arrow);
   EXPECT_EQ(GetCursor(), wait);
-  EXPECT_EQ(standin::CurrentCursorId(), 32514);
+  const bool standIn = standin::CursorChanges() != 0;  // Windows keeps no record of cursor changes
+  if (standIn) {
+    EXPECT_EQ(standin::CurrentCursorId(), 32514);
+  }
   SetCursor(previous);
-  EXPECT_EQ(standin::CurrentCursorId(), 32512);
-  EXPECT_EQ(standin::CursorChanges(), changes + 2);
+  if (standIn) {
+    EXPECT_EQ(standin::CurrentCursorId(), 32512);
+    EXPECT_EQ(standin::CursorChanges(), changes + 2);
+  }
   EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(1)), nullptr);
 }
 
@@ -124,11 +141,12 @@ TEST(Kernel, LastErrorIsPerThread) {
   std::thread t([&] {
     seen = GetLastError();
     otherId = GetCurrentThreadId();
+    SetLastError(ERROR_ACCESS_DENIED);
   });
-  t.join();
+  t.join();  // may itself set this thread's code on Windows, but never to the other thread's
   EXPECT_EQ(seen, 0u);
   EXPECT_NE(otherId, GetCurrentThreadId());
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
 }
 
 }  // namespace

@@ -5,11 +5,16 @@
 
 namespace {
 HINSTANCE g_instance = nullptr;
+}  // namespace
 
-int Add(int a, int b) { return a + b; }
-int Mul(int a, int b) { return a * b; }
-int Hidden() { return 42; }
-HINSTANCE Instance() { return g_instance; }
+// C functions of the module's own (hidden in the stand-in world, where the
+// table below exports them; named by the .def file on Windows).
+extern "C" int Add(int a, int b) { return a + b; }
+extern "C" int Mul(int a, int b) { return a * b; }
+extern "C" int Hidden() { return 42; }
+extern "C" HINSTANCE Instance() { return g_instance; }
+
+namespace {
 
 const unsigned char kDialog101[] = {1, 2, 3, 4, 5, 6, 7};
 const char kSettings[] = "settings-data";

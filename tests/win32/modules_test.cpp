@@ -9,7 +9,15 @@
 #include <cstring>
 #include <string>
 
+#include "../support/WineMarks.h"
+
 namespace {
+
+#ifdef _WIN32
+const char kSlash[] = "\\";
+#else
+const char kSlash[] = "/";
+#endif
 
 std::vector<std::string> Debug() { return standin::TakeDebugOutput(); }
 
@@ -23,6 +31,7 @@ class Modules : public ::testing::Test {
 };
 
 TEST_F(Modules, ModuleFolderHoldsTheStandIn) {
+  STANDIN_ONLY("the module folder is where libolvwin32 lies");
   EXPECT_EQ(standin::ModuleFolder(), std::string(OLVAREN_MODULE_DIR));
 }
 
@@ -50,33 +59,45 @@ TEST_F(Modules, DllMainAndReferenceCounts) {
 }
 
 // Every spelling of the name finds the same file: ".dll" stands for ".so",
-// no extension means ".so", the file name matches case-insensitively, and
+// no extension means ".so" (a trailing '.' means none), the file name matches case-insensitively, and
 // a name with a path is used as a path ('\' counts as '/').
 TEST_F(Modules, NameMapping) {
   HMODULE module = LoadLibraryA("olvtest_a.dll");
   ASSERT_NE(module, nullptr);
   const std::string dir = standin::ModuleFolder();
-  const std::string names[] = {"olvtest_a", "OLVTEST_A.DLL", "olvtest_a.so", "OlvTest_A.", dir + "/olvtest_a.dll",
+  const std::string names[] = {"olvtest_a", "OLVTEST_A.DLL", "olvtest_a.so", dir + "/olvtest_a.dll",
                                dir + "\\OLVTEST_A.dll"};
   for (const std::string& name : names) {
+#ifdef _WIN32
+    if (name.find(".so") != std::string::npos) continue;  // the shared-object spelling is the stand-in's
+#endif
     EXPECT_EQ(LoadLibraryA(name.c_str()), module) << name;
     FreeLibrary(module);
   }
   FreeLibrary(module);
   Debug();
+  // A trailing '.' means the name has no extension: the file "olvtest_a".
+  EXPECT_EQ(LoadLibraryA("OlvTest_A."), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 
   HMODULE mixed = LoadLibraryA("olvtest_mixed.dll");  // the file is OlvTest_Mixed.so
   ASSERT_NE(mixed, nullptr) << standin::LastModuleError();
   char path[MAX_PATH];
   DWORD n = GetModuleFileNameA(mixed, path, sizeof path);
-  EXPECT_EQ(std::string(path, n), dir + "/OlvTest_Mixed.so");
+#ifdef _WIN32
+  EXPECT_EQ(lstrcmpiA(path, (dir + kSlash + "OlvTest_Mixed.dll").c_str()), 0) << path;
+#else
+  EXPECT_EQ(std::string(path, n), dir + kSlash + "OlvTest_Mixed.so");
+#endif
   EXPECT_TRUE(FreeLibrary(mixed));
 }
 
 TEST_F(Modules, MissingModule) {
   EXPECT_EQ(LoadLibraryA("nosuchmodule.dll"), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+#ifndef _WIN32  // the stand-in's own account of the failure
   EXPECT_NE(standin::LastModuleError().find("nosuchmodule.so"), std::string::npos) << standin::LastModuleError();
+#endif
   EXPECT_EQ(GetModuleHandleA("nosuchmodule.dll"), nullptr);
 }
 
@@ -109,6 +130,9 @@ TEST_F(Modules, GetProcAddressByNameAndOrdinal) {
       {"olvtest_a_visible", "visible symbol not in the table", false},
   };
   for (const Case& c : cases) {
+#ifdef _WIN32
+    if (c.name == cases[8].name) continue;  // an image's visible symbols are the stand-in's; on Windows it is exported
+#endif
     SetLastError(0);
     FARPROC p = GetProcAddress(m, c.name);
     EXPECT_EQ(p != nullptr, c.found) << c.what;
@@ -125,18 +149,39 @@ TEST_F(Modules, GetProcAddressByNameAndOrdinal) {
 }
 
 // A module without a table of its own exports its own visible symbols by
-// name; the entry point and symbols of a library it depends on are not its.
-TEST_F(Modules, DependencySymbolsAreNotTheModules) {
+// name, and its functions by ordinal in name order; the entry point and
+// symbols of a library it depends on are not its. Loading it loads that
+// library as an import, whose DllMain runs first; releasing it releases
+// the import.
+TEST_F(Modules, ImportsAndDependencySymbols) {
   HMODULE mixed = LoadLibraryA("OlvTest_Mixed.dll");
   ASSERT_NE(mixed, nullptr) << standin::LastModuleError();
-  EXPECT_TRUE(Debug().empty()) << "olvtest_a's DllMain ran for OlvTest_Mixed";
+  EXPECT_EQ(Debug(), (std::vector<std::string>{"olvtest_a: attach"}));
+  EXPECT_NE(GetModuleHandleA("olvtest_a.dll"), nullptr);
   auto value = reinterpret_cast<int (*)()>(GetProcAddress(mixed, "MixedValue"));
   ASSERT_NE(value, nullptr);
   EXPECT_EQ(value(), 8);
   EXPECT_EQ(GetProcAddress(mixed, "olvtest_a_visible"), nullptr);
   EXPECT_EQ(GetProcAddress(mixed, "DllMain"), nullptr);
-  EXPECT_EQ(GetProcAddress(mixed, MAKEINTRESOURCEA(1)), nullptr);
+  EXPECT_EQ(reinterpret_cast<FARPROC>(value), GetProcAddress(mixed, MAKEINTRESOURCEA(1)));
+  EXPECT_EQ(GetProcAddress(mixed, MAKEINTRESOURCEA(2)), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+
+  // A second reference to the import keeps it past the module's release.
+  HMODULE a = LoadLibraryA("olvtest_a.dll");
+  EXPECT_EQ(a, GetModuleHandleA("olvtest_a.dll"));
   EXPECT_TRUE(FreeLibrary(mixed));
+  EXPECT_TRUE(Debug().empty());
+  EXPECT_TRUE(FreeLibrary(a));
+  EXPECT_EQ(Debug(), (std::vector<std::string>{"olvtest_a: detach"}));
+}
+
+TEST_F(Modules, ReleasingTheModuleDetachesItsImports) {
+  HMODULE mixed = LoadLibraryA("OlvTest_Mixed.dll");
+  ASSERT_NE(mixed, nullptr) << standin::LastModuleError();
+  Debug();
+  EXPECT_TRUE(FreeLibrary(mixed));
+  EXPECT_EQ(Debug(), (std::vector<std::string>{"olvtest_a: detach"}));
 }
 
 TEST_F(Modules, Resources) {
@@ -163,8 +208,9 @@ TEST_F(Modules, Resources) {
   Debug();
 }
 
-// The executable is a module too: its handle, tables and file name.
-int ExeExport() { return 11; }
+// The executable is a module too: its handle, tables and file name (on
+// Windows its export and resource come from win32_tests.def and .rc).
+extern "C" int ExeExport() { return 11; }
 const char kExeData[] = "exe";
 STANDIN_EXPORTS(STANDIN_EXPORT(5, ExeExport));
 STANDIN_RESOURCES(STANDIN_RESOURCE(RT_RCDATA, MAKEINTRESOURCE(7), kExeData));
@@ -191,7 +237,10 @@ TEST_F(Modules, ExecutableModule) {
   SetLastError(0);
   EXPECT_EQ(GetModuleFileNameA(nullptr, small, sizeof small), sizeof small);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(std::string(small), std::string(full, 4));
+  EXPECT_EQ(std::string(small, 4), std::string(full, 4));
+  // "the string is truncated to nSize characters including the terminating
+  // null character" (GetModuleFileNameA); Wine fills all five with text.
+  TODO_WINE(EXPECT_EQ(small[4], '\0'));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "recorder.h"
+#include "../support/WineMarks.h"
 
 namespace {
 
@@ -129,7 +130,13 @@ TEST_F(Windows, FailedCreation) {
       got.push_back(e.msg);
       if (!first) first = e.hwnd;
     }
-    EXPECT_EQ(got, c.expected) << rec::Name(c.failing);
+    if (c.failing == WM_CREATE) {
+      // A window whose WM_CREATE fails is destroyed as DestroyWindow
+      // destroys it (WM_DESTROY, then WM_NCDESTROY); Wine skips WM_DESTROY.
+      TODO_WINE(EXPECT_EQ(got, c.expected) << rec::Name(c.failing));
+    } else {
+      EXPECT_EQ(got, c.expected) << rec::Name(c.failing);
+    }
     EXPECT_FALSE(IsWindow(first));
   }
 }
@@ -150,7 +157,9 @@ TEST_F(Windows, DestroyMessageOrder) {
   EXPECT_EQ(log, expected);
   for (HWND h : {p, a, a1, b}) EXPECT_FALSE(IsWindow(h));
   EXPECT_FALSE(DestroyWindow(p));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+  // A handle that names no window fails with ERROR_INVALID_WINDOW_HANDLE;
+  // Wine answers ERROR_ACCESS_DENIED for a destroyed one.
+  TODO_WINE(EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE)));
 }
 
 // Owned windows are destroyed before their owner gets WM_DESTROY.
@@ -226,9 +235,17 @@ TEST_F(Windows, FindWindowExWalksChildrenInZOrder) {
       {nullptr, nullptr, "ONE", c1},   {c1, nullptr, "one", other},  {other, "RecorderClass", "One", c3},
       {nullptr, "otherclass", nullptr, other}, {nullptr, nullptr, "", nullptr}, {nullptr, "NoSuchClass", nullptr, nullptr},
   };
-  for (const Case& c : cases)
+  for (const Case& c : cases) {
+    // "The search begins with the next child window in the Z order" after
+    // hwndChildAfter, whatever its class; Wine finds nothing after a child
+    // of another class.
+    if (c.after == other && c.cls) {
+      TODO_WINE(EXPECT_EQ(FindWindowExA(p, c.after, c.cls, c.title), c.expected));
+      continue;
+    }
     EXPECT_EQ(FindWindowExA(p, c.after, c.cls, c.title), c.expected)
         << (c.cls ? c.cls : "-") << " / " << (c.title ? c.title : "-");
+  }
   (void)grandchild;
   DestroyWindow(other);
   EXPECT_TRUE(UnregisterClassA("OtherClass", nullptr));
@@ -344,7 +361,9 @@ TEST_F(Windows, ClassRegistration) {
   DestroyWindow(byAtom);
   EXPECT_TRUE(UnregisterClassA("dupclass", nullptr));
   EXPECT_EQ(CreateWindowExA(0, "DupClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
+  // Windows reports a class that is not registered as
+  // ERROR_CANNOT_FIND_WND_CLASS; Wine as ERROR_CLASS_DOES_NOT_EXIST.
+  TODO_WINE(EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS)));
 }
 
 }  // namespace

@@ -108,8 +108,11 @@ TEST_F(ButtonTest, DisabledButtonIgnoresClick) {
   HWND check = Make(BS_AUTOCHECKBOX, 2, WS_DISABLED);
   SendMessageA(push, BM_CLICK, 0, 0);
   SendMessageA(check, BM_CLICK, 0, 0);
-  EXPECT_TRUE(Notes().empty());
-  EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // Windows ignores BM_CLICK on a disabled button; Wine clicks it.
+  TODO_WINE({
+    EXPECT_TRUE(Notes().empty());
+    EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  });
 }
 
 TEST_F(ButtonTest, SpaceBarClicksTheFocusedButton) {

@@ -90,6 +90,16 @@ TEST_F(ComboTest, SetCurSelCopiesTheItemIntoTheEditField) {
   for (const Case& c : cases) {
     SendMessageA(combo_, CB_SETCURSEL, 1, 0);
     EXPECT_EQ(SendMessageA(combo_, CB_SETCURSEL, c.index, 0), c.result);
+    if (c.index == 2) {
+      // "If wParam is greater than the number of items in the list or if
+      // wParam is -1, the return value is CB_ERR and the selection is
+      // cleared"; Wine keeps the selection for an index past the end.
+      TODO_WINE({
+        EXPECT_EQ(Text(edit_), "");
+        EXPECT_EQ(SendMessageA(combo_, CB_GETCURSEL, 0, 0), c.result);
+      });
+      continue;
+    }
     EXPECT_EQ(Text(edit_), c.result == CB_ERR ? "" : "newest") << "index " << static_cast<long long>(c.index);
     EXPECT_EQ(SendMessageA(combo_, CB_GETCURSEL, 0, 0), c.result);
   }

@@ -80,7 +80,10 @@ TEST_F(DialogKeysTest, TabSkipsDisabledAndHiddenControls) {
 
 TEST_F(DialogKeysTest, GetNextDlgTabItemWithoutAControl) {
   EXPECT_EQ(GetNextDlgTabItem(dialog_, nullptr, FALSE), GetDlgItem(dialog_, 1000));
-  EXPECT_EQ(GetNextDlgTabItem(dialog_, nullptr, TRUE), GetDlgItem(dialog_, 1006));
+  // "If this parameter is NULL, the function uses the last (or first)
+  // control in the dialog box as the starting point for the search";
+  // Wine finds nothing backwards from no control.
+  TODO_WINE(EXPECT_EQ(GetNextDlgTabItem(dialog_, nullptr, TRUE), GetDlgItem(dialog_, 1006)));
   EXPECT_EQ(GetNextDlgTabItem(dialog_, dialog_, FALSE), GetDlgItem(dialog_, 1000));
 }
 
@@ -90,7 +93,9 @@ TEST_F(DialogKeysTest, TabSelectsTheTextOfTheEditFieldItReaches) {
   Press(VK_TAB);
   HWND edit = GetFocus();
   EXPECT_EQ(GetParent(edit), GetDlgItem(dialog_, 1001));
-  EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELONG(0, 7));
+  // The dialog manager selects the whole text of an edit field that Tab
+  // reaches; under Wine the combo box's edit field keeps an empty selection.
+  TODO_WINE(EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), MAKELONG(0, 7)));
 }
 
 TEST_F(DialogKeysTest, EnterInTheEditFieldClicksTheDefaultButton) {
@@ -187,7 +192,9 @@ TEST_F(DialogKeysTest, AControlThatWantsAllKeysKeepsTab) {
   ASSERT_EQ(GetFocus(), GetDlgItem(multi, 10));
   standin::KeyStroke(VK_TAB);
   ctltest::Pump(multi);
-  EXPECT_EQ(GetFocus(), GetDlgItem(multi, 10));
+  // A multi-line edit answers WM_GETDLGCODE with DLGC_WANTALLKEYS, so the
+  // dialog manager leaves Tab to it; Wine moves the focus on.
+  TODO_WINE(EXPECT_EQ(GetFocus(), GetDlgItem(multi, 10)));
   DestroyWindow(multi);
 }
 

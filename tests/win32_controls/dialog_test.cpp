@@ -17,10 +17,13 @@ const std::vector<unsigned char>& SearchTemplate() {
   return bytes;
 }
 
-// The test program's resource table: the search dialog as template 101.
+// The test program's resource table: the search dialog as template 101
+// (on Windows, from the program's .rc file).
+#ifndef _WIN32
 const standin::ResourceEntry g_resources[] = {
     {RT_DIALOG, MAKEINTRESOURCE(101), SearchTemplate().data(), static_cast<DWORD>(SearchTemplate().size())}};
 const standin::detail::TableRegistration g_registration(g_resources, 1);
+#endif
 
 class DialogTest : public ::testing::Test {
  protected:
@@ -76,11 +79,15 @@ TEST_F(DialogTest, DialogUnitsFollowTheTemplateFont) {
   ASSERT_NE(Create(SearchTemplate()), nullptr);
   RECT r = {7, 18, 7 + 239, 18 + 14};
   ASSERT_TRUE(MapDialogRect(dialog_, &r));
-  EXPECT_EQ(r.left, 11);  // 7 * 6 / 4 rounded
-  EXPECT_EQ(r.top, 29);   // 18 * 13 / 8 rounded
+  // The base units of 8-point "MS Shell Dlg" are 6 x 13 on Windows; Wine's
+  // substitute font (headless, no Windows fonts) has other metrics.
   RECT find = {};
   GetWindowRect(GetDlgItem(dialog_, 1000), &find);
-  EXPECT_EQ(find.right - find.left, 75);  // 50 dialog units at 6 pixels per 4
+  TODO_WINE({
+    EXPECT_EQ(r.left, 11);                  // 7 * 6 / 4 rounded
+    EXPECT_EQ(r.top, 29);                   // 18 * 13 / 8 rounded
+    EXPECT_EQ(find.right - find.left, 75);  // 50 dialog units at 6 pixels per 4
+  });
 }
 
 TEST_F(DialogTest, InitDialogGetsTheParamAndTheFirstTabStop) {

@@ -142,7 +142,9 @@ TEST_F(EditTest, LimitStopsTypingButNotSetText) {
   SendMessageA(edit_, EM_LIMITTEXT, 3, 0);
   Type("abcd");
   EXPECT_EQ(Text(), "abc");
-  EXPECT_EQ(Notes().back(), Command(42, EN_MAXTEXT, edit_));
+  // The key that finds the field full only notifies EN_MAXTEXT; Wine
+  // sends EN_CHANGE after it.
+  TODO_WINE(EXPECT_EQ(Notes().back(), Command(42, EN_MAXTEXT, edit_)));
   SetWindowTextA(edit_, "longer than three");
   EXPECT_EQ(Text(), "longer than three");
 }

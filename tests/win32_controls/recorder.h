@@ -3,9 +3,12 @@
 // and a message pump that routes keys through IsDialogMessageA.
 #pragma once
 
+#include <windows.h>  // first: <commctrl.h> needs its types
+
 #include <commctrl.h>
 #include <standin.h>
-#include <windows.h>
+
+#include "../support/WineMarks.h"
 
 #include <string>
 #include <vector>

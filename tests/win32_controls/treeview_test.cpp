@@ -150,7 +150,9 @@ TEST_F(TreeTest, GetItemTextAndParam) {
   tv.pszText = small;
   tv.cchTextMax = sizeof(small);
   ASSERT_TRUE(TreeView_GetItem(tree_, &tv));
-  EXPECT_STREQ(small, "Func") << "text is cut to the buffer";
+  // The text is cut to cchTextMax characters, the terminator included;
+  // Wine fills the whole buffer with text.
+  TODO_WINE(EXPECT_STREQ(small, "Func") << "text is cut to the buffer");
   EXPECT_EQ(tv.lParam, 1234);
   EXPECT_EQ(tv.cChildren, 0);
   TreeView_DeleteItem(tree_, a);
@@ -205,6 +207,7 @@ TEST_F(TreeTest, ExpandAnnouncesOnlyTheFirstTime) {
   EXPECT_FALSE(TreeView_Expand(tree_, leaf, TVE_EXPAND)) << "nothing to expand";
 }
 
+// The parent gets TVN_KEYDOWN for the key, then the selection change.
 TEST_F(TreeTest, ArrowKeysMoveTheSelection) {
   HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
   HTREEITEM b = Insert(TVI_ROOT, TVI_LAST, "b");
@@ -212,8 +215,10 @@ TEST_F(TreeTest, ArrowKeysMoveTheSelection) {
   Notes().clear();
   SendMessageA(tree_, WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(TreeView_GetSelection(tree_), b);
-  ASSERT_EQ(Notes().size(), 2u);
-  EXPECT_EQ(Notes()[1].action, static_cast<UINT>(TVC_BYKEYBOARD));
+  ASSERT_EQ(Notes().size(), 3u);
+  EXPECT_EQ(Notes()[0].code, static_cast<int>(TVN_KEYDOWN));
+  EXPECT_EQ(Notes()[2].code, static_cast<int>(TVN_SELCHANGEDA));
+  EXPECT_EQ(Notes()[2].action, static_cast<UINT>(TVC_BYKEYBOARD));
 }
 
 TEST(TreeViewInit, InitCommonControlsEx) {

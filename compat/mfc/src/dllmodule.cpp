@@ -10,6 +10,9 @@
 //     is recorded (AfxWinInit) and the application's InitInstance runs, in
 //     the DLL's state; a FALSE result runs ExitInstance and fails the load.
 //     Either way the saved state is current again afterwards.
+//   (On Windows the C runtime's DLL entry point runs the static constructors,
+//   this one first by its priority, and then calls DllMain; in the stand-in
+//   world LoadLibraryA calls DllMain after dlopen has run them.)
 //   unload: DllMain(DLL_PROCESS_DETACH) switches to the DLL's state again
 //     and runs ExitInstance; the DLL's static objects are then destroyed in
 //     that state, and only after the last of them is the caller's state

@@ -4,7 +4,9 @@
 
 #include <string.h>
 #include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <string>
 
@@ -15,6 +17,10 @@ namespace {
 // The absolute form of a path (the working folder prepended to a relative
 // one), or false when it does not fit the status record.
 bool FullPath(const char* lpszFileName, char (&szFullName)[260]) {
+#ifdef _WIN32
+  DWORD n = GetFullPathNameA(lpszFileName, sizeof szFullName, szFullName, nullptr);
+  return n > 0 && n < sizeof szFullName;
+#else
   std::string full;
   if (lpszFileName[0] == '/') {
     full = lpszFileName;
@@ -26,6 +32,7 @@ bool FullPath(const char* lpszFileName, char (&szFullName)[260]) {
   if (full.size() >= sizeof szFullName) return false;
   memcpy(szFullName, full.c_str(), full.size() + 1);
   return true;
+#endif
 }
 
 }  // namespace
@@ -45,8 +52,8 @@ BOOL CFile::GetStatus(const char* lpszFileName, CFileStatus& rStatus) {
   if (S_ISDIR(st.st_mode)) rStatus.m_attribute |= directory;
   if ((st.st_mode & S_IWUSR) == 0) rStatus.m_attribute |= readOnly;
   rStatus.m_size = S_ISDIR(st.st_mode) ? 0 : static_cast<unsigned long long>(st.st_size);
-  rStatus.m_mtime = CTime(static_cast<__time64_t>(st.st_mtim.tv_sec));
-  rStatus.m_atime = CTime(static_cast<__time64_t>(st.st_atim.tv_sec));
-  rStatus.m_ctime = CTime(static_cast<__time64_t>(st.st_ctim.tv_sec));
+  rStatus.m_mtime = CTime(static_cast<__time64_t>(st.st_mtime));
+  rStatus.m_atime = CTime(static_cast<__time64_t>(st.st_atime));
+  rStatus.m_ctime = CTime(static_cast<__time64_t>(st.st_ctime));
   return TRUE;
 }

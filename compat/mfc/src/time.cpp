@@ -6,10 +6,19 @@
 
 namespace {
 
+// The C library's thread-safe breakdowns under their two names.
+bool BreakDown(const time_t* t, struct tm* fields, bool local) {
+#ifdef _WIN32
+  return (local ? localtime_s(fields, t) : gmtime_s(fields, t)) == 0;
+#else
+  return (local ? localtime_r(t, fields) : gmtime_r(t, fields)) != nullptr;
+#endif
+}
+
 struct tm LocalFields(__time64_t t) {
   struct tm fields {};
   const time_t tt = static_cast<time_t>(t);
-  VERIFY(localtime_r(&tt, &fields) != nullptr);
+  VERIFY(BreakDown(&tt, &fields, true));
   return fields;
 }
 
@@ -60,6 +69,6 @@ CString CTime::Format(const char* pszFormat) const { return FormatFields(LocalFi
 CString CTime::FormatGmt(const char* pszFormat) const {
   struct tm fields {};
   const time_t tt = static_cast<time_t>(m_time);
-  VERIFY(gmtime_r(&tt, &fields) != nullptr);
+  VERIFY(BreakDown(&tt, &fields, false));
   return FormatFields(fields, pszFormat);
 }

@@ -30,9 +30,11 @@ std::vector<unsigned char> BuildTestTemplate() {
 
 const std::vector<unsigned char> g_testTemplate = BuildTestTemplate();
 
+#ifndef _WIN32  // on Windows the template is in the DLL's .rc file
 const ::standin::ResourceEntry g_resources[] = {
     {RT_DIALOG, MAKEINTRESOURCE(IDD_TESTDLG), g_testTemplate.data(), static_cast<DWORD>(g_testTemplate.size())}};
 const ::standin::detail::TableRegistration g_resourceRegistration(g_resources, 1);
+#endif
 
 int g_dialogObjects = 0;
 

@@ -83,6 +83,19 @@ HWND OpenTestDialog(HWND hWndParent);
 BOOL AttachedControl(HWND hDlg, int nID);
 int DialogObjects();
 
+#ifdef _WIN32
+// On Windows the exports are named in the DLL's .def file.
+extern "C" {
+CWinApp* TestDll_TheApp() { return TheApp(); }
+CWinApp* TestDll_ManagedApp() { return ManagedApp(); }
+CWinApp* TestDll_UnmanagedApp() { return UnmanagedApp(); }
+BOOL TestDll_NestedStates() { return NestedStates(); }
+HWND TestDll_OpenDialog(HWND hWndParent) { return OpenTestDialog(hWndParent); }
+BOOL TestDll_AttachedControl(HWND hDlg, int nID) { return AttachedControl(hDlg, nID); }
+int TestDll_DialogObjects() { return DialogObjects(); }
+}
+#endif
+
 STANDIN_EXPORTS(STANDIN_EXPORT_AS(1, "TestDll_TheApp", TheApp), STANDIN_EXPORT_AS(2, "TestDll_ManagedApp", ManagedApp),
                 STANDIN_EXPORT_AS(3, "TestDll_UnmanagedApp", UnmanagedApp),
                 STANDIN_EXPORT_AS(4, "TestDll_NestedStates", NestedStates),

@@ -1,0 +1,15 @@
+# Shared part of the MinGW-w64 toolchain files: Debian's cross compilers
+# (posix threads) and binutils for OLVAREN_MINGW_ARCH (i686 or x86_64).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${OLVAREN_MINGW_ARCH})
+set(prefix ${OLVAREN_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${prefix}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${prefix}-g++-posix)
+set(CMAKE_RC_COMPILER ${prefix}-windres)
+set(CMAKE_DLLTOOL ${prefix}-dlltool)
+set(CMAKE_NM ${prefix}-nm)
+set(CMAKE_FIND_ROOT_PATH /usr/${prefix})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The Windows build and its tests: installs what is missing (MinGW-w64,
+# Wine), cross-builds Olvaren.dll for i686 and the conformance tests for
+# x86_64 (build-win-i686/, build-win-x86_64/), checks the DLL's export
+# table, and runs every test under Wine (64-bit, headless: the null graphics
+# driver), one test per process under a timeout. Prints a table of passed /
+# failed / marked per test file; fails when any test failed.
+#   marked: passed with an expectation marked TODO_WINE (a documented
+#           deviation of Wine), or skipped as stand-in only (STANDIN_ONLY).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+timeout_s=${OLVAREN_WINE_TIMEOUT:-30}
+
+PACKAGES=(cmake make g++ googletest libpugixml-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  mingw-w64-tools wine64)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Run:" >&2
+    echo "  sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+fi
+
+jobs=${OLVAREN_JOBS:-2}
+for arch in i686 x86_64; do
+  cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" >/dev/null
+  cmake --build "build-win-$arch" -j "$jobs" >/dev/null
+done
+
+rows=()
+failures=0
+row() { rows+=("$(printf '%-40s %6s %6s %6s' "$1" "$2" "$3" "$4")"); }
+
+# The export table of the 32-bit add-in.
+if ctest --test-dir build-win-i686 --output-on-failure >/tmp/olvaren-exports.$$ 2>&1; then
+  row "Olvaren.dll (i686) export table" 1 0 0
+else
+  cat /tmp/olvaren-exports.$$ >&2
+  row "Olvaren.dll (i686) export table" 0 1 0
+  failures=$((failures + 1))
+fi
+rm -f /tmp/olvaren-exports.$$
+
+# Wine: a prefix of our own, headless, no debugger on a crash.
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+export WINEPREFIX="$root/build-win-x86_64/wineprefix" WINEDEBUG=-all DISPLAY= WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/.olvaren-ready" ]; then
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  "$wine" reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
+  # Start afresh, so that the desktop comes up with the null driver.
+  wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true
+  sleep 1
+  touch "$WINEPREFIX/.olvaren-ready"
+fi
+trap 'wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+
+declare -A pass fail mark
+bin=build-win-x86_64/bin
+for exe in "$bin"/*_tests.exe; do
+  [ -e "$exe" ] || continue
+  suite=
+  while IFS= read -r line; do
+    line=${line%$'\r'}
+    case $line in
+      "Running main"* | "") continue ;;
+      " "*) test=${line#  }; test=${test%% *} ;;
+      *) suite=${line%%.*}; continue ;;
+    esac
+    file=$(grep -rlE "TEST(_F)?\($suite, *$test\)" tests | head -n 1 || true)
+    file=${file:-$(basename "$exe")}
+    out=$(cd "$bin" && timeout "$timeout_s" "$wine" "$(basename "$exe")" --gtest_filter="$suite.$test" 2>&1) && rc=0 || rc=$?
+    if [ $rc -eq 0 ] && grep -q "^\[  SKIPPED \]" <<<"$out"; then
+      mark[$file]=$((${mark[$file]:-0} + 1))
+    elif [ $rc -eq 0 ] && grep -q "^\[ TODO_WINE \]" <<<"$out"; then
+      mark[$file]=$((${mark[$file]:-0} + 1))
+    elif [ $rc -eq 0 ]; then
+      pass[$file]=$((${pass[$file]:-0} + 1))
+    else
+      fail[$file]=$((${fail[$file]:-0} + 1))
+      failures=$((failures + 1))
+      [ $rc -eq 124 ] && why="timed out after ${timeout_s}s" || why="exit code $rc"
+      echo "FAILED: $suite.$test ($file, $why)" >&2
+      { grep -E "Failure|Which is|Expected|error|Unhandled" <<<"$out" || true; } | head -n 12 | sed 's/^/    /' >&2
+    fi
+  done < <(cd "$bin" && timeout "$timeout_s" "$wine" "$(basename "$exe")" --gtest_list_tests 2>/dev/null)
+done
+for file in $(printf '%s\n' "${!pass[@]}" "${!fail[@]}" "${!mark[@]}" | sort -u); do
+  row "$file" "${pass[$file]:-0}" "${fail[$file]:-0}" "${mark[$file]:-0}"
+done
+
+printf '%-40s %6s %6s %6s\n' "test file" passed failed marked
+printf '%s\n' "${rows[@]}"
+[ $failures -eq 0 ]

@@ -1,0 +1,166 @@
+// The Win32 implementation of the test helpers declared in standin.h.
+#include "standin.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+std::mutex g_lock;
+std::vector<std::string>* g_debug = nullptr;
+std::vector<UINT>* g_held = nullptr;
+
+// OutputDebugStringA raises DBG_PRINTEXCEPTION_C with the length and the
+// text as its two arguments; a handler that continues execution takes it.
+LONG CALLBACK CaptureDebugString(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD* r = info->ExceptionRecord;
+  if (r->ExceptionCode != DBG_PRINTEXCEPTION_C || r->NumberParameters < 2) return EXCEPTION_CONTINUE_SEARCH;
+  const char* text = reinterpret_cast<const char*>(r->ExceptionInformation[1]);
+  size_t length = static_cast<size_t>(r->ExceptionInformation[0]);
+  std::string line(text, length);
+  while (!line.empty() && line.back() == '\0') line.pop_back();
+  std::lock_guard<std::mutex> g(g_lock);
+  g_debug->push_back(line);
+  return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+struct Installer {
+  Installer() {
+    g_debug = new std::vector<std::string>;
+    g_held = new std::vector<UINT>;
+    AddVectoredExceptionHandler(1, CaptureDebugString);
+  }
+} g_installer;
+
+// The thread's key state as it is once the key message has been read (the
+// stand-in's keyboard device updates it at the event), for both the generic
+// and the left-hand key of Shift, Ctrl and Alt.
+void SetThreadKeyState(UINT vk, bool up) {
+  BYTE state[256];
+  if (!GetKeyboardState(state)) return;
+  UINT sided = vk == VK_SHIFT ? VK_LSHIFT : vk == VK_CONTROL ? VK_LCONTROL : vk == VK_MENU ? VK_LMENU : 0;
+  for (UINT k : {vk, sided})
+    if (k) state[k] = up ? 0 : 0x80;
+  const UINT sides[][3] = {{VK_SHIFT, VK_LSHIFT, VK_RSHIFT}, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL},
+                           {VK_MENU, VK_LMENU, VK_RMENU}};
+  for (const auto& s : sides)  // the generic key is down while either side is
+    if (vk == s[1] || vk == s[2]) state[s[0]] = ((state[s[1]] | state[s[2]]) & 0x80) ? 0x80 : 0;
+  SetKeyboardState(state);
+}
+
+bool Send(UINT vk, bool up) {
+  if (vk == 0 || vk > 0xFE) return false;
+  SetThreadKeyState(vk, up);
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = static_cast<WORD>(vk);
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return SendInput(1, &in, sizeof in) == 1;
+}
+
+}  // namespace
+
+namespace standin {
+
+bool KeyDown(UINT vk) {
+  if (!Send(vk, false)) return false;
+  std::lock_guard<std::mutex> g(g_lock);
+  g_held->push_back(vk);
+  return true;
+}
+
+bool KeyUp(UINT vk) {
+  {
+    std::lock_guard<std::mutex> g(g_lock);
+    auto it = std::find(g_held->begin(), g_held->end(), vk);
+    if (it == g_held->end()) return false;
+    g_held->erase(it);
+  }
+  return Send(vk, true);
+}
+
+bool KeyRepeat(UINT vk, int count) {
+  {
+    std::lock_guard<std::mutex> g(g_lock);
+    if (std::find(g_held->begin(), g_held->end(), vk) == g_held->end()) return false;
+  }
+  for (int i = 0; i < count; ++i)
+    if (!Send(vk, false)) return false;
+  return true;
+}
+
+bool KeyStroke(UINT vk) { return KeyDown(vk) && KeyUp(vk); }
+
+bool KeyChord(const std::vector<UINT>& keys) {
+  for (UINT vk : keys)
+    if (!KeyDown(vk)) return false;
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) KeyUp(*it);
+  return true;
+}
+
+void ReleaseAllKeys() {
+  std::vector<UINT> held;
+  {
+    std::lock_guard<std::mutex> g(g_lock);
+    held.swap(*g_held);
+  }
+  for (auto it = held.rbegin(); it != held.rend(); ++it) Send(*it, true);
+}
+
+int RunPendingMessages() {
+  int count = 0;
+  MSG m;
+  while (count < 10000 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(m.wParam));
+      break;
+    }
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+    ++count;
+  }
+  return count;
+}
+
+std::vector<std::string> DebugOutput() {
+  std::lock_guard<std::mutex> g(g_lock);
+  return *g_debug;
+}
+
+std::vector<std::string> TakeDebugOutput() {
+  std::lock_guard<std::mutex> g(g_lock);
+  std::vector<std::string> out;
+  out.swap(*g_debug);
+  return out;
+}
+
+void ClearDebugOutput() { TakeDebugOutput(); }
+
+// Stand-in only: Windows keeps no record of message boxes or cursor changes.
+std::vector<MessageBoxRecord> MessageBoxes() { return {}; }
+std::vector<MessageBoxRecord> TakeMessageBoxes() { return {}; }
+void ClearMessageBoxes() {}
+void QueueMessageBoxAnswer(int) {}
+// The system cursor shown now, found among the shared system cursors.
+WORD CurrentCursorId() {
+  HCURSOR shown = GetCursor();
+  for (WORD id = 32512; id <= 32651; ++id)
+    if (shown && LoadCursorA(nullptr, MAKEINTRESOURCEA(id)) == shown) return id;
+  return 0;
+}
+int CursorChanges() { return 0; }
+
+std::string ModuleFolder() {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string s(path, n);
+  size_t slash = s.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : s.substr(0, slash);
+}
+
+std::string LastModuleError() {
+  return "LoadLibraryA failed with error " + std::to_string(GetLastError());
+}
+
+}  // namespace standin
