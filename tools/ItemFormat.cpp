@@ -20,7 +20,7 @@ std::string OneLine(std::string_view text) {
   return out;
 }
 
-std::string FormatItem(const ide::Outline& outline, ide::ItemId item) {
+std::string FormatItem(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding) {
   std::string line = outline.File(item).path;
   line += ':';
   line += std::to_string(outline.Line(item));
@@ -29,7 +29,8 @@ std::string FormatItem(const ide::Outline& outline, ide::ItemId item) {
   line += ' ';
   line += std::to_string(outline.Type(item));
   line += ' ';
-  line += OneLine(outline.OutlineLine(item));
+  std::string text = OneLine(outline.OutlineLine(item));
+  line += encoding != nullptr ? encoding->ToUtf8(text) : text;
   return line;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "TextEncoding.h"
 #include "ide/outline/Outline.h"
 
 namespace olvcli {
@@ -15,7 +16,7 @@ std::string OneLine(std::string_view text);
 
 // "FILE:LINE: LEVEL TYPE OUTLINE-LINE" for one item; FILE is the path of the
 // file the item was read from (as given for the main file, as found for a
-// library).
-std::string FormatItem(const ide::Outline& outline, ide::ItemId item);
+// library). The outline line goes through `encoding` when one is given.
+std::string FormatItem(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding = nullptr);
 
 }  // namespace olvcli
