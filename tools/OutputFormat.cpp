@@ -81,6 +81,19 @@ std::string FormatShownItem(bool links, const OutputOptions& options) {
                       : ItemLineText(*outline, item, links, options.encoding);
 }
 
+std::string FormatEditorState(bool open, const std::string& text, int caret, const OutputOptions& options) {
+  if (options.json) {
+    if (!open) return "{\"editor\":null}\n";
+    return "{\"editor\":{\"text\":" + JsonText(text, &options.encoding) + ",\"caret\":" + std::to_string(caret) +
+           "}}\n";
+  }
+  if (!open) return "editor: closed\n";
+  size_t at = caret < 0 ? 0 : static_cast<size_t>(caret);
+  if (at > text.size()) at = text.size();
+  return "editor: " + options.encoding.ToUtf8(OneLine(text.substr(0, at))) + '|' +
+         options.encoding.ToUtf8(OneLine(text.substr(at))) + '\n';
+}
+
 std::string FormatDialogState(const DialogState& state, const OutputOptions& options) {
   const TextEncoding& enc = options.encoding;
   std::string out;

@@ -45,6 +45,11 @@ bool ShownItem(const ide::Outline*& outline, ide::ItemId& item);
 // or null.
 std::string FormatShownItem(bool links, const OutputOptions& options);
 
+// The inline editor: "editor: closed", or "editor: TEXT" with a '|' at the
+// caret (the text on one line); with JSON {"editor":null} or
+// {"editor":{"text":..,"caret":N}}.
+std::string FormatEditorState(bool open, const std::string& text, int caret, const OutputOptions& options);
+
 // The dialog's state: "dialog: none", or the lines "dialog: open",
 // "focus: ...", "edit: ...", one "entry: ..." per list entry and "[x] NAME" /
 // "[ ] NAME" per check box; with JSON one object {"dialog":false} or

@@ -15,6 +15,7 @@
 #include "DialogControls.h"
 #include "EditPosition.h"
 #include "IdeSession.h"
+#include "ItemFormat.h"
 #include "ItemJson.h"
 #include "OutputFormat.h"
 #include "SessionScript.h"
@@ -66,6 +67,7 @@ class Session {
   bool Pattern(const ScriptLine& line, std::string& error);
   bool Event(const ScriptLine& line, std::string& error);
   bool Show(const ScriptLine& line, std::string& error);
+  bool Editor(const ScriptLine& line, std::string& error);
   bool Report(const ScriptLine& line, std::string& error);
   bool Dialog(const ScriptLine& line, std::string& error);
   bool Settings(const ScriptLine& line, std::string& error);
@@ -79,6 +81,8 @@ class Session {
   // Message boxes the add-in showed during the last step, printed.
   void PrintMessageBoxes();
   HWND OpenDialog(std::string& error);
+  // Presses a key with modifiers held while the IDE handles it.
+  void PressChord(UINT virtualKey, int modifiers);
   // The user's text (UTF-8) in the file's code page.
   bool UserText(const std::string& text, std::string& bytes, std::string& error) const;
 
@@ -106,6 +110,7 @@ const SessionCommand kSessionCommands[] = {
     {"pattern", 0, -1, &Session::Pattern, "pattern TEXT"},
     {"event", 1, 1, &Session::Event, "event file-read|run-design|run-user|deactivate"},
     {"show", 0, 0, &Session::Show, "show"},
+    {"editor", 0, 0, &Session::Editor, "editor"},
     {"report", 0, 0, &Session::Report, "report"},
     {"dialog", 0, 0, &Session::Dialog, "dialog"},
     {"settings", 0, 0, &Session::Settings, "settings"},
@@ -191,9 +196,30 @@ void Session::PrintMessageBoxes() {
     if (m_options.output.json)
       out += "{\"message_box\":{\"caption\":" + JsonString(box.caption) + ",\"text\":" + JsonString(box.text) + "}}\n";
     else
-      out += "message box: " + box.caption + ": " + box.text + '\n';
+      out += "message box: " + OneLine(box.caption) + ": " + OneLine(box.text) + '\n';
   }
   if (!out.empty()) Print(out);
+}
+
+// The modifiers go down, the key goes down and the IDE's loop handles what
+// that posted while they are still held, then everything is released. So
+// TranslateMessage and the dialog keys see Shift and Ctrl as a typist's IDE,
+// keeping up with the keyboard, sees them (the stand-in's GetKeyState
+// answers the keyboard's present state, not the state of the message).
+void Session::PressChord(UINT virtualKey, int modifiers) {
+  static const struct {
+    int modifier;
+    UINT vk;
+  } kModifierKeys[] = {{ide::shell::kModShift, VK_SHIFT}, {ide::shell::kModCtrl, VK_CONTROL},
+                       {ide::shell::kModAlt, VK_MENU}};
+  for (const auto& m : kModifierKeys)
+    if (modifiers & m.modifier) standin::KeyDown(m.vk);
+  standin::KeyDown(virtualKey);
+  m_shell->PumpMessages();
+  standin::KeyUp(virtualKey);
+  for (int i = 2; i >= 0; --i)
+    if (modifiers & kModifierKeys[i].modifier) standin::KeyUp(kModifierKeys[i].vk);
+  m_shell->PumpMessages();
 }
 
 bool Session::UserText(const std::string& text, std::string& bytes, std::string& error) const {
@@ -239,6 +265,9 @@ bool Session::Edit(const ScriptLine& line, std::string& error) {
     error = m_options.file + ':' + std::to_string(number) + ": the line cannot be opened in the inline editor";
     return false;
   }
+  // Opening the line puts the keyboard focus into the inline editor.
+  m_shell->Editor().Focus();
+  m_shell->PumpMessages();
   m_edit = place;
   return true;
 }
@@ -274,7 +303,7 @@ bool Session::Type(const ScriptLine& line, std::string& error) {
     UINT vk = 0;
     int modifiers = 0;
     KeyForCharacter(ch, vk, modifiers);
-    m_shell->PressKey(vk, modifiers);
+    PressChord(vk, modifiers);
   }
   return true;
 }
@@ -298,7 +327,7 @@ bool Session::Key(const ScriptLine& line, std::string& error) {
     }
     chords.emplace_back(vk, modifiers);
   }
-  for (const auto& chord : chords) m_shell->PressKey(chord.first, chord.second);
+  for (const auto& chord : chords) PressChord(chord.first, chord.second);
   return true;
 }
 
@@ -431,6 +460,14 @@ bool Session::Show(const ScriptLine&, std::string&) {
   return true;
 }
 
+bool Session::Editor(const ScriptLine&, std::string&) {
+  const ide::shell::InlineEditor& editor = m_shell->Editor();
+  int start = 0, end = 0;
+  editor.Selection(start, end);
+  Print(FormatEditorState(editor.IsOpen(), editor.Text(), end, m_options.output));
+  return true;
+}
+
 bool Session::Report(const ScriptLine&, std::string&) {
   std::string out;
   for (const ide::ReportLine& reportLine : m_shell->ReportLines())
@@ -495,7 +532,8 @@ void AddSessionCommand(CLI::App& app, CommandResult& result) {
       "activated and then runs one command per line ('#' starts a comment line): mark LINE... | unmark | "
       "edit LINE[:COL] | caret COL | type TEXT | endedit | key KEYS... (F2, ctrl+F2, shift+tab, enter, escape, "
       "alt+F4, a ...) | hold KEY N | tool NAME | activate ide|dialog | check NAME on|off | click NAME | "
-      "pattern TEXT | event file-read|run-design|run-user|deactivate | show | report | dialog | settings | "
+      "pattern TEXT | event file-read|run-design|run-user|deactivate | show | editor | report | dialog | "
+      "settings | "
       "restart | expect TEXT. Exit status 0 when every step ran, 1 when an expect failed, 2 for a wrong command "
       "or argument (the message names the script line)");
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
