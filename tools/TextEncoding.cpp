@@ -44,10 +44,10 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
 }  // namespace
 
 std::string CheckEncodingName(const std::string& name) {
-  if (name.empty()) return "--encoding: the name is empty";
-  for (const char* pair : {"to", "from"}) {
-    iconv_t cd = pair[0] == 't' ? iconv_open("UTF-8", name.c_str()) : iconv_open(name.c_str(), "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return "--encoding: unknown encoding '" + name + "'";
+  if (name.empty()) return "the encoding's name is empty";
+  for (bool toUtf8 : {true, false}) {
+    iconv_t cd = toUtf8 ? iconv_open("UTF-8", name.c_str()) : iconv_open(name.c_str(), "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return "unknown encoding '" + name + "' (iconv has no such name)";
     iconv_close(cd);
   }
   return "";

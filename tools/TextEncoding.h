@@ -30,8 +30,8 @@ class TextEncoding {
   std::string m_name;
 };
 
-// Checks an --encoding value for the command line: "" when iconv converts
-// with it, else the message naming the value.
+// Checks an encoding's name: "" when iconv converts with it both ways, else
+// the message naming the value.
 std::string CheckEncodingName(const std::string& name);
 
 }  // namespace olvcli
