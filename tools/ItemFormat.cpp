@@ -20,7 +20,7 @@ std::string OneLine(std::string_view text) {
   return out;
 }
 
-std::string FormatItem(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding) {
+std::string FormatItem(const ide::Outline& outline, ide::ItemId item) {
   std::string line = outline.File(item).path;
   line += ':';
   line += std::to_string(outline.Line(item));
@@ -29,8 +29,7 @@ std::string FormatItem(const ide::Outline& outline, ide::ItemId item, const Text
   line += ' ';
   line += std::to_string(outline.Type(item));
   line += ' ';
-  std::string text = OneLine(outline.OutlineLine(item));
-  line += encoding != nullptr ? encoding->ToUtf8(text) : text;
+  line += OneLine(outline.OutlineLine(item));
   return line;
 }
 

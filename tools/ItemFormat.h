@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "TextEncoding.h"
 #include "ide/outline/Outline.h"
 
 namespace olvcli {
@@ -16,7 +15,7 @@ std::string OneLine(std::string_view text);
 
 // "FILE:LINE: LEVEL TYPE OUTLINE-LINE" for one item; FILE is the path of the
 // file the item was read from (as given for the main file, as found for a
-// library). The outline line goes through `encoding` when one is given.
-std::string FormatItem(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding = nullptr);
+// library).
+std::string FormatItem(const ide::Outline& outline, ide::ItemId item);
 
 }  // namespace olvcli

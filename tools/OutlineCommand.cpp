@@ -19,6 +19,14 @@ struct OutlineOptions {
   OutputOptions output;
 };
 
+// FormatItem's line with its outline line (which ends it) in UTF-8.
+std::string EncodedItemLine(const ide::Outline& outline, ide::ItemId item, const TextEncoding& encoding) {
+  std::string line = FormatItem(outline, item);
+  if (!encoding.IsSet()) return line;
+  size_t textSize = OneLine(outline.OutlineLine(item)).size();
+  return line.substr(0, line.size() - textSize) + encoding.ToUtf8(line.substr(line.size() - textSize));
+}
+
 int RunOutline(OutlineOptions& options) {
   if (!PrepareOutput(options.output)) return kExitUsage;
   const TextEncoding& encoding = options.output.encoding;
@@ -39,7 +47,7 @@ int RunOutline(OutlineOptions& options) {
   }
   std::string out;
   for (ide::ItemId i = 0; i < outline->Count(); ++i) {
-    out += options.output.json ? FormatItemJson(*outline, i, &encoding) : FormatItem(*outline, i, &encoding);
+    out += options.output.json ? FormatItemJson(*outline, i, &encoding) : EncodedItemLine(*outline, i, encoding);
     out += '\n';
     if (out.size() > (1u << 16)) {
       std::cout << out;
