@@ -43,6 +43,7 @@ struct SessionCommand {
   int maxWords;  // -1: any number
   StepFn step;
   const char* usage;
+  bool needsIde;  // false: the command also runs after the IDE has ended (Alt+F4)
 };
 
 class Session {
@@ -95,27 +96,27 @@ class Session {
 };
 
 const SessionCommand kSessionCommands[] = {
-    {"mark", 1, -1, &Session::Mark, "mark LINE..."},
-    {"unmark", 0, 0, &Session::Unmark, "unmark"},
-    {"edit", 1, 1, &Session::Edit, "edit LINE[:COL]"},
-    {"caret", 1, 1, &Session::Caret, "caret COL"},
-    {"type", 1, -1, &Session::Type, "type TEXT"},
-    {"endedit", 0, 0, &Session::EndEdit, "endedit"},
-    {"key", 1, -1, &Session::Key, "key KEYS..."},
-    {"hold", 2, 2, &Session::Hold, "hold KEY REPEATS"},
-    {"tool", 1, 1, &Session::Tool, "tool NAME"},
-    {"activate", 1, 1, &Session::Activate, "activate ide|dialog"},
-    {"check", 2, -1, &Session::Check, "check NAME on|off"},
-    {"click", 1, -1, &Session::Click, "click NAME"},
-    {"pattern", 0, -1, &Session::Pattern, "pattern TEXT"},
-    {"event", 1, 1, &Session::Event, "event file-read|run-design|run-user|deactivate"},
-    {"show", 0, 0, &Session::Show, "show"},
-    {"editor", 0, 0, &Session::Editor, "editor"},
-    {"report", 0, 0, &Session::Report, "report"},
-    {"dialog", 0, 0, &Session::Dialog, "dialog"},
-    {"settings", 0, 0, &Session::Settings, "settings"},
-    {"restart", 0, 0, &Session::Restart, "restart"},
-    {"expect", 1, -1, &Session::Expect, "expect TEXT"},
+    {"mark", 1, -1, &Session::Mark, "mark LINE...", true},
+    {"unmark", 0, 0, &Session::Unmark, "unmark", true},
+    {"edit", 1, 1, &Session::Edit, "edit LINE[:COL]", true},
+    {"caret", 1, 1, &Session::Caret, "caret COL", true},
+    {"type", 1, -1, &Session::Type, "type TEXT", true},
+    {"endedit", 0, 0, &Session::EndEdit, "endedit", true},
+    {"key", 1, -1, &Session::Key, "key KEYS...", true},
+    {"hold", 2, 2, &Session::Hold, "hold KEY REPEATS", true},
+    {"tool", 1, 1, &Session::Tool, "tool NAME", true},
+    {"activate", 1, 1, &Session::Activate, "activate ide|dialog", true},
+    {"check", 2, -1, &Session::Check, "check NAME on|off", true},
+    {"click", 1, -1, &Session::Click, "click NAME", true},
+    {"pattern", 0, -1, &Session::Pattern, "pattern TEXT", true},
+    {"event", 1, 1, &Session::Event, "event file-read|run-design|run-user|deactivate", true},
+    {"show", 0, 0, &Session::Show, "show", true},
+    {"editor", 0, 0, &Session::Editor, "editor", true},
+    {"report", 0, 0, &Session::Report, "report", true},
+    {"dialog", 0, 0, &Session::Dialog, "dialog", false},
+    {"settings", 0, 0, &Session::Settings, "settings", false},
+    {"restart", 0, 0, &Session::Restart, "restart", false},
+    {"expect", 1, -1, &Session::Expect, "expect TEXT", false},
 };
 
 const SessionCommand* FindSessionCommand(const std::string& name) {
@@ -165,8 +166,10 @@ int Session::Run(const std::vector<ScriptLine>& lines, const std::string& script
   int failed = Start();
   if (failed >= 0) return failed;
   for (const ScriptLine& line : lines) {
+    error.clear();
     const SessionCommand* command = CheckLine(line, error);
-    if (!(this->*(command->step))(line, error)) {
+    if (command->needsIde && !m_shell->IsRunning()) error = "the IDE has ended (restart starts it again)";
+    if (!error.empty() || !(this->*(command->step))(line, error)) {
       std::cout << std::flush;
       std::cerr << scriptName << ':' << line.number << ": " << line.command << ": " << error << '\n';
       return kExitUsage;

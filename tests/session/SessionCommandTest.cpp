@@ -98,6 +98,7 @@ TEST_F(SessionCommandTest, WrongCommandsNameTheScriptLine) {
       {"hold F2 many\n", 2, "1: hold: 'many' is no number of repeats"},
       {"edit 30\ntype caf\xc3\xa9\n", 2, "2: type: the keyboard has no key for the character"},
       {"event crash\n", 2, "1: event: 'crash' is no IDE event"},
+      {"key alt+F4\nshow\n", 2, "2: show: the IDE has ended (restart starts it again)"},
       {"show\nexpect Number: nothing\n", 1, "2: expected \"Number: nothing\" in the last output"},
   };
   for (const Case& c : cases) {
