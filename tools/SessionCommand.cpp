@@ -531,14 +531,26 @@ void AddSessionCommand(CLI::App& app, CommandResult& result) {
   auto options = std::make_shared<SessionOptions>();
   CLI::App* cmd = app.add_subcommand(
       "session",
-      "Replay a sitting in the stand-in IDE from a script: the IDE starts with the add-in, opens FILE, is "
-      "activated and then runs one command per line ('#' starts a comment line): mark LINE... | unmark | "
-      "edit LINE[:COL] | caret COL | type TEXT | endedit | key KEYS... (F2, ctrl+F2, shift+tab, enter, escape, "
-      "alt+F4, a ...) | hold KEY N | tool NAME | activate ide|dialog | check NAME on|off | click NAME | "
-      "pattern TEXT | event file-read|run-design|run-user|deactivate | show | editor | report | dialog | "
-      "settings | "
-      "restart | expect TEXT. Exit status 0 when every step ran, 1 when an expect failed, 2 for a wrong command "
-      "or argument (the message names the script line)");
+      "Replay a sitting in the stand-in IDE from a script and print what the IDE shows. Exit status 0 when every "
+      "command ran, 1 when an expect failed, 2 for a wrong command or argument (the message names the script line)");
+  cmd->footer(
+      "The IDE starts with the add-in, opens FILE and is activated; then the script runs one command per line "
+      "(blank lines and lines starting with # are skipped):\n"
+      "  mark LINE... | unmark                   mark the items starting on those lines of FILE | clear the marks\n"
+      "  edit LINE[:COL] | caret COL | endedit   open the inline editor (caret as in jump) | move its caret | close it\n"
+      "  type TEXT                               type TEXT key by key into the focused window\n"
+      "  key KEYS... | hold KEY N                press keys or chords (F2, ctrl+F2, shift+tab, enter, escape, alt+F4, "
+      "a ...) | hold a key for N repeats\n"
+      "  tool NAME                               the Tools menu entry NAME (ClassMate, MassFinder)\n"
+      "  activate ide|dialog                     make the IDE or the dialog the active window\n"
+      "  check NAME on|off | click NAME          set a check box | click a button of the dialog (Match Case, Find!, "
+      "Close)\n"
+      "  pattern TEXT                            put TEXT into the dialog's pattern field\n"
+      "  event file-read|run-design|run-user|deactivate   raise an IDE event\n"
+      "  restart                                 end the IDE (the add-in saves) and start it again\n"
+      "  show | editor | report | dialog | settings   print the shown item | the inline editor | the report window "
+      "| the dialog | the settings file\n"
+      "  expect TEXT                             fail unless the last printed output contains TEXT");
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("SCRIPT", options->script, "The session script (omitted or -: standard input)");
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
