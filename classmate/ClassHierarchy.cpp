@@ -1,10 +1,9 @@
 // ClassMate's report: the selection check, the report lines for one class
-// (header, its ancestors, the classes derived from it) and the walk that
-// gathers the ancestors.
+// (header, its ancestors up to a cap, the classes derived from it) and the
+// walk that gathers the ancestors.
 #include "classmate/ClassMate.h"
 
-#include <string.h>
-
+#include "classmate/BaseClassGraph.h"
 #include "classmate/IncludeSuffix.h"
 #include "host/ErrorBox.h"
 #include "host/OlvarenHost.h"
@@ -16,11 +15,23 @@ namespace {
 const int ITEMTYPE_CLASS_DEFINITIONS = 244;
 
 const char kNoApplication[] = "Not a valid App Object!";
+// "Too much items" is the tool's own wording and keeps its spelling.
 const char kNotOneItem[] =
     "Too much items or no item selected.\nClassmate needs exactly one class definition being selected!";
 const char kNotAClass[] = "The selected object is not a class definition!";
 const char kRule[] = "--------------------------------------------------------------------";
-const char kIndentStep[] = "   ";
+// Each level of ancestry indents by three blanks.
+const int INDENT_STEP_LENGTH = 3;
+
+// One class on the walk's path and the index of its next base.
+struct CWalkStep
+{
+    int m_node;
+    int m_nextBase;
+};
+
+// After the cap on base-class lines: how many more the walk would list.
+const char kLeftOut[] = "   ... %llu more base class lines left out";
 
 }  // namespace
 
@@ -71,16 +82,16 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
     app.ReportMessage(kRule, NULL);
 
     CList<CBaseClassExt*, CBaseClassExt*> bases(10);
-    CollectBaseClasses(cls, bases, 0);
+    ULONGLONG leftOut = 0;
+    CollectBaseClassesBounded(cls, bases, 0, leftOut);
 
     app.ReportMessage("Base Classes: ", NULL);
     POSITION pos = bases.GetHeadPosition();
     while (pos != NULL)
     {
         CBaseClassExt* pRecord = bases.GetNext(pos);
-        CString indent;
-        for (int i = 0; i < pRecord->m_depth; ++i)
-            indent += kIndentStep;
+        // Made in one piece: in a deep chain the indentation is most of the line.
+        CString indent(' ', INDENT_STEP_LENGTH * pRecord->m_depth);
         line.Format("   %s%s%s", (LPCSTR)indent, pRecord->m_pClass->GetName().GetText(),
                     (LPCSTR)GetIncludeSuffix(*pRecord->m_pClass));
         app.ReportMessage(line, pRecord->m_pClass);
@@ -88,6 +99,11 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
         delete pRecord;
     }
     bases.RemoveAll();
+    if (leftOut > 0)
+    {
+        line.Format(kLeftOut, static_cast<unsigned long long>(leftOut));
+        app.ReportMessage(line, NULL);
+    }
 
     app.ReportMessage("Derived Classes: ", NULL);
     CGItem parent;
@@ -108,57 +124,59 @@ void CClassMate::ReportClassHierarchy(CGClass& cls)
 
 void CClassMate::CollectBaseClasses(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list, int depth)
 {
-    CPathStep start = {classItem.GetOutline(), classItem.GetItem(), NULL};
-    CollectBaseClassesOnPath(classItem, list, depth, start);
+    ULONGLONG leftOut = 0;
+    CollectBaseClassesBounded(classItem, list, depth, leftOut);
 }
 
-// The walk proper. `path` ends at `classItem` and leads back to the class the
-// walk started from; an ancestor already on it closes a cycle of base
-// classes: it is listed, but its bases are not followed again.
-void CClassMate::CollectBaseClassesOnPath(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list,
-                                          int depth, const CPathStep& path)
+// The walk proper: depth first, pre-order, each ancestor followed by its own
+// ancestors one level deeper, an ancestor reached along two paths listed
+// under each. An ancestor already on the path from the start closes a cycle
+// of base classes: it is listed, but its bases are not followed again. The
+// walk runs over a graph built once (no list of siblings per level) with its
+// own stack (no recursion, whatever the depth), and lists at most
+// MAX_BASE_CLASS_LINES records; `leftOut` is then the number of further
+// lines it would have listed (else 0).
+void CClassMate::CollectBaseClassesBounded(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list, int depth,
+                                           ULONGLONG& leftOut)
 {
-    CGClass cls(classItem.GetOutline(), classItem.GetItem());
-    CGObjectList baseEntries;
-    cls.EnumBaseClasses(baseEntries);
+    leftOut = 0;
+    CBaseClassGraph graph;
+    graph.Build(classItem);
 
-    CGItem parent;
-    classItem.GetParentItem(parent);
-    CGObjectList siblings;
-    parent.EnumChildObjects(siblings, 0, 0);
-
-    POSITION basePos = baseEntries.GetHeadPosition();
-    while (basePos != NULL)
+    CArray<BYTE, BYTE> onPath;
+    onPath.SetSize(graph.GetCount());
+    CArray<CWalkStep, const CWalkStep&> stack;
+    stack.SetSize(0, 1024);
+    CWalkStep start = {0, 0};
+    stack.Add(start);
+    onPath[0] = 1;
+    int listed = 0;
+    while (stack.GetSize() > 0)
     {
-        CGString baseName = baseEntries.GetNext(basePos)->GetName();
-        POSITION pos = siblings.GetHeadPosition();
-        while (pos != NULL)
+        CWalkStep& top = stack[stack.GetSize() - 1];
+        if (top.m_nextBase == graph.GetBaseCount(top.m_node))
         {
-            CGItem* pSibling = siblings.GetNext(pos);
-            if (strcmp(pSibling->GetName().GetText(), baseName.GetText()) != 0)
-                continue;
-
-            CBaseClassExt* pRecord = new CBaseClassExt;
-            pRecord->m_pClass = new CGClass(pSibling->GetOutline(), pSibling->GetItem());
-            pRecord->m_depth = depth;
-            list.AddTail(pRecord);
-
-            if (!IsOnPath(path, pRecord->m_pClass->GetOutline(), pRecord->m_pClass->GetItem()))
-            {
-                CPathStep step = {pRecord->m_pClass->GetOutline(), pRecord->m_pClass->GetItem(), &path};
-                CollectBaseClassesOnPath(*pRecord->m_pClass, list, depth + 1, step);
-            }
-            break;
+            onPath[top.m_node] = 0;
+            stack.SetSize(stack.GetSize() - 1);
+            continue;
+        }
+        if (listed == MAX_BASE_CLASS_LINES)
+        {
+            ULONGLONG total = graph.CountLines();
+            leftOut = total > static_cast<ULONGLONG>(listed) ? total - listed : 1;
+            return;
+        }
+        int base = graph.GetBase(top.m_node, top.m_nextBase++);
+        CBaseClassExt* pRecord = new CBaseClassExt;
+        pRecord->m_pClass = new CGClass(graph.GetOutline(), graph.GetItem(base));
+        pRecord->m_depth = depth + static_cast<int>(stack.GetSize()) - 1;
+        list.AddTail(pRecord);
+        ++listed;
+        if (!onPath[base])
+        {
+            onPath[base] = 1;
+            CWalkStep step = {base, 0};
+            stack.Add(step);
         }
     }
-}
-
-BOOL CClassMate::IsOnPath(const CPathStep& path, HOUTLINE hOutline, HITEM hItem)
-{
-    for (const CPathStep* pStep = &path; pStep != NULL; pStep = pStep->m_pDerived)
-    {
-        if (pStep->m_hOutline == hOutline && pStep->m_hItem == hItem)
-            return TRUE;
-    }
-    return FALSE;
 }

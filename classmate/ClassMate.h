@@ -19,6 +19,10 @@ public:
         int m_depth;         // 0 for a direct base, one more per further step up
     };
 
+    // The most base-class lines one report lists; a diamond-shaped hierarchy
+    // lists its shared ancestry once per path, which doubles per level.
+    enum { MAX_BASE_CLASS_LINES = 10000 };
+
     explicit CClassMate(COlvarenNotificationInterface* pHost);
     virtual ~CClassMate();
 
@@ -35,18 +39,10 @@ public:
                             int depth);
 
 private:
-    // One class on the chain from the reported class up to the class being
-    // examined; lives on the stack of the walk.
-    struct CPathStep
-    {
-        HOUTLINE m_hOutline;
-        HITEM m_hItem;
-        const CPathStep* m_pDerived;   // the step below, NULL for the reported class
-    };
-
-    void CollectBaseClassesOnPath(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list, int depth,
-                                  const CPathStep& path);
-    static BOOL IsOnPath(const CPathStep& path, HOUTLINE hOutline, HITEM hItem);
+    // The walk of CollectBaseClasses, listing at most MAX_BASE_CLASS_LINES
+    // records; `leftOut` receives how many further lines it left out.
+    void CollectBaseClassesBounded(CGItem& classItem, CList<CBaseClassExt*, CBaseClassExt*>& list, int depth,
+                                   ULONGLONG& leftOut);
 
     void LoadSettings();
     void SaveSettings();

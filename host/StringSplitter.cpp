@@ -11,7 +11,9 @@ CStringSplitter::CStringSplitter(const CString& text, const CString& separator)
 
 BOOL CStringSplitter::Next()
 {
-    int found = m_text.Find(m_separator, m_position);
+    // An empty separator splits nothing (it would match at every position
+    // without advancing): the text is one token.
+    int found = m_separator.IsEmpty() ? -1 : m_text.Find(m_separator, m_position);
     if (found >= 0)
     {
         m_token = m_text.Mid(m_position, found - m_position);

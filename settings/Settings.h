@@ -17,5 +17,14 @@ class COlvarenNotificationInterface;
 BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node& section,
                          const COlvarenNotificationInterface* host, pugi::xml_document& doc);
 
-// Saves a writer's document to host->m_settingsPath (see SettingsFile.h).
+// Saves a writer's document to host->m_settingsPath (see SettingsFile.h):
+// after OpenSettingsSection(..., TRUE, ...) on `doc` only the re-created
+// sections are written into the file as it stands at the save (under the
+// settings lock); any other document is written whole.
 BOOL SaveSettings(const pugi::xml_document& doc, const COlvarenNotificationInterface* host);
+
+// The same two operations on a settings file named by its path (the host's
+// m_settingsPath is one such path).
+BOOL OpenSettingsSectionAt(const CString& settingsPath, const char* sectionName, BOOL recreate,
+                           pugi::xml_node& section, pugi::xml_document& doc);
+BOOL SaveSettingsAt(const pugi::xml_document& doc, const CString& settingsPath);

@@ -56,6 +56,10 @@ ide::ItemId FindClassDefinition(const ide::Outline& outline, const std::string& 
 
 int RunClassMate(ClassMateOptions& options) {
   if (!PrepareOutput(options.output)) return kExitUsage;
+  if (options.target.empty()) {
+    std::cerr << "classmate: CLASS is empty (expected a class name or :N)\n";
+    return kExitUsage;
+  }
   int line = 0;
   bool byLine = !options.target.empty() && options.target[0] == ':';
   if (byLine && !ParseLineTarget(options.target, line)) {

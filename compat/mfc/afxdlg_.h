@@ -40,8 +40,12 @@ class AFX_CLASS_EXPORT CDialog : public CWnd {
   // first message; WM_INITDIALOG reaches OnInitDialog. FALSE when the
   // window could not be created or EndDialog was called during
   // OnInitDialog (the window is then destroyed).
+  // As in MFC, these hide CWnd::Create (clang warns of that).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Woverloaded-virtual"
   virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
   virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = NULL);
+#pragma GCC diagnostic pop
   virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL, void* lpDialogInit = NULL);
   virtual BOOL CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = NULL);
 

@@ -242,7 +242,9 @@ class CArray : public CObject {
   BOOL IsEmpty() const { return m_nSize == 0; }
   INT_PTR GetUpperBound() const { return m_nSize - 1; }
 
-  // Grows with default-constructed elements or shrinks to nNewSize.
+  // Grows with default-constructed elements or shrinks to nNewSize. As in
+  // MFC, new elements of a plain type are zero (MFC clears the memory before
+  // constructing them).
   void SetSize(INT_PTR nNewSize, INT_PTR nGrowBy = -1) {
     ASSERT(nNewSize >= 0);
     if (nGrowBy >= 0) m_nGrowBy = nGrowBy;
@@ -250,7 +252,7 @@ class CArray : public CObject {
       INT_PTR nGrow = m_nGrowBy;
       if (nGrow == 0) nGrow = m_nSize / 8 < 4 ? 4 : (m_nSize / 8 > 1024 ? 1024 : m_nSize / 8);
       INT_PTR nNewMax = m_nMaxSize + nGrow < nNewSize ? nNewSize : m_nMaxSize + nGrow;
-      TYPE* pNewData = new TYPE[static_cast<size_t>(nNewMax)];
+      TYPE* pNewData = new TYPE[static_cast<size_t>(nNewMax)]();
       for (INT_PTR i = 0; i < m_nSize; i++) pNewData[i] = std::move(m_pData[i]);
       delete[] m_pData;
       m_pData = pNewData;

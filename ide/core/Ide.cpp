@@ -158,6 +158,67 @@ OutlineHandle Ide::OutlineOfFrame(void* hwnd) const {
   return 0;
 }
 
+// --- editing ----------------------------------------------------------------
+
+template <class Map>
+void Ide::FollowItems(OutlineHandle h, Map map) {
+  Slot* s = GetSlot(h);
+  std::set<ItemId> marks;
+  for (ItemId id : s->marks)
+    if (map(id) != kNoItem) marks.insert(map(id));
+  s->marks.swap(marks);
+  if (edit_.outline == h) {
+    const ItemId id = map(ToItemId(edit_.item));
+    if (id == kNoItem)
+      EndEdit();
+    else
+      edit_.item = ToItemHandle(id);
+  }
+  if (currentOutline_ == h) {
+    const ItemId id = map(ToItemId(currentItem_));
+    currentItem_ = ToItemHandle(id);
+    if (id == kNoItem) {
+      currentOutline_ = 0;
+      Notify([](IdeObserver& o) { o.CurrentItemChanged(0, 0); });
+    }
+  }
+  for (ReportLine& line : report_) {
+    if (line.outline != h) continue;
+    const ItemId id = map(ToItemId(line.item));
+    line.item = ToItemHandle(id);
+    if (id == kNoItem) line.outline = 0;
+  }
+}
+
+ItemHandle Ide::InsertItem(OutlineHandle h, ItemHandle parent, ItemHandle after, const std::string& line) {
+  if (!IsValidItem(h, parent) || (after != 0 && !IsValidItem(h, after))) return 0;
+  const ItemId id = GetSlot(h)->outline.InsertItem(ToItemId(parent), ToItemId(after), line);
+  if (id == kNoItem) return 0;
+  FollowItems(h, [id](ItemId i) { return i < id ? i : i + 1; });
+  Notify([h](IdeObserver& o) { o.OutlineChanged(h); });
+  return ToItemHandle(id);
+}
+
+bool Ide::DeleteItem(OutlineHandle h, ItemHandle item) {
+  if (!IsValidItem(h, item)) return false;
+  Outline& outline = GetSlot(h)->outline;
+  const ItemId first = ToItemId(item);
+  const size_t before = outline.Count();
+  if (!outline.DeleteItem(first)) return false;
+  const ItemId removed = static_cast<ItemId>(before - outline.Count());
+  FollowItems(h, [first, removed](ItemId i) {
+    return i < first ? i : i < first + removed ? kNoItem : i - removed;
+  });
+  Notify([h](IdeObserver& o) { o.OutlineChanged(h); });
+  return true;
+}
+
+bool Ide::SetItemLine(OutlineHandle h, ItemHandle item, const std::string& line) {
+  if (!IsValidItem(h, item) || !GetSlot(h)->outline.SetItemLine(ToItemId(item), line)) return false;
+  Notify([h](IdeObserver& o) { o.OutlineChanged(h); });
+  return true;
+}
+
 // --- marks ------------------------------------------------------------------
 
 bool Ide::Mark(OutlineHandle h, ItemHandle item) {

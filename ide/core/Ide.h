@@ -60,6 +60,7 @@ public:
   virtual void EditTextChanged() {}
   virtual void EditClosed(OutlineHandle, ItemHandle) {}
   virtual void ActivateView(OutlineHandle) {}   // a view of that outline was asked to come to the front
+  virtual void OutlineChanged(OutlineHandle) {} // items were inserted, deleted or given a new line
 };
 
 class Ide {
@@ -103,6 +104,22 @@ public:
   void SetFrameWindow(OutlineHandle, void* hwnd);
   void* FrameWindow(OutlineHandle) const;
   OutlineHandle OutlineOfFrame(void* hwnd) const;  // 0 when no outline uses that window
+
+  // --- editing the outline (the outline editor) ---------------------------
+  // Item handles after the edited place change with the edit; marks, the
+  // inline editor, the current item and report links follow their items (and
+  // go with deleted ones). Observers are told OutlineChanged.
+  // Inserts an item with that outline line below `parent`, after its child
+  // `after` (0: as the first child). Returns its handle; 0 when the outline or
+  // an item is unknown, `after` is no child of `parent`, or the line cannot be
+  // an item (a line break, too deep).
+  ItemHandle InsertItem(OutlineHandle, ItemHandle parent, ItemHandle after, const std::string& line);
+  // Deletes an item and everything below it; false for the application item or
+  // an unknown item.
+  bool DeleteItem(OutlineHandle, ItemHandle);
+  // Gives an item a new outline line (type, title, text, name follow from it);
+  // false for an unknown item or a line with a line break.
+  bool SetItemLine(OutlineHandle, ItemHandle, const std::string& line);
 
   // --- marks (the selection in the outline editor) ------------------------
   bool Mark(OutlineHandle, ItemHandle);    // false for an invalid item; no change when already marked
@@ -154,6 +171,8 @@ private:
 
   struct Slot;
   Slot* GetSlot(OutlineHandle) const;
+  // Moves what refers to items of outline `h` to map(item) (kNoItem: the item is gone).
+  template <class Map> void FollowItems(OutlineHandle h, Map map);
   template <class F> void Notify(F f);
 
   std::vector<std::unique_ptr<Slot>> slots_;  // index = handle - 1; closed = nullptr

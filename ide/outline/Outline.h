@@ -20,29 +20,51 @@ struct SourceFile {
 };
 
 namespace detail {
-// One outline item. Texts are spans into the store of the item's file: the
-// file buffer, or (bit 31 of an offset set) the file's arena of rebuilt texts.
+// Where an item's texts lie, relative to its base offset: the title, the text
+// after the separator, the declared name.
+struct Spans {
+  uint32_t titleLen = 0;
+  uint32_t textRel = 0;
+  uint32_t textLen = 0;
+  uint32_t nameRel = 0;
+  uint32_t nameLen = 0;
+};
+
+// One outline item in 28 bytes. Texts are spans into the store of the item's
+// file: the file buffer, or (bit 31 of `base` set) the file's arena of rebuilt
+// texts. The spans are packed into small fields; an item whose spans do not fit
+// them (a title longer than 255 bytes, a name far into its line...) keeps them in
+// the outline's table of long spans, and `textLen` holds its index there.
 struct ItemRec {
+  ItemRec()
+      : type(0), level(0), nameLen(0), textGap(0), longSpans(0), file(0), titleLen(0), nameGap(0) {}
   ItemId parent = kNoItem;
   ItemId next = kNoItem;
-  ItemId prev = kNoItem;
   uint32_t line = 0;
-  uint32_t base = 0;      // store offset of the title
-  uint32_t titleLen = 0;
-  uint32_t textRel = 0;   // text start, relative to base
-  uint32_t textLen = 0;
-  uint32_t nameRel = 0;   // name start, relative to base
-  uint32_t nameLen = 0;
-  uint32_t classOff = 0;  // object class: store offset (same file) and length
-  uint32_t classLen = 0;
-  ItemId including = kNoItem;
-  uint16_t level = 0;
-  uint16_t type = 0;
-  uint16_t file = 0;
-  uint16_t flags = 0;
+  uint32_t base = 0;     // store offset of the title
+  uint32_t textLen = 0;  // or the index of the item's long spans
+  uint32_t type : 10;
+  uint32_t level : 9;
+  uint32_t nameLen : 8;
+  uint32_t textGap : 4;  // textRel - titleLen
+  uint32_t longSpans : 1;
+  uint32_t file : 16;
+  uint32_t titleLen : 8;
+  uint32_t nameGap : 8;  // nameRel - textRel
 };
-constexpr uint16_t kIncludedFlag = 1;
+static_assert(sizeof(ItemRec) == 28, "item records stay compact");
 constexpr uint32_t kArenaBit = 0x80000000u;
+
+// A run of items that keep their order when the outline is renumbered: old ids
+// from..from+count-1 become to..to+count-1.
+struct Run {
+  ItemId from, to, count;
+};
+
+// Stores `spans` in the record's small fields, or in `longSpans` when they do
+// not fit (an item that had long spans keeps its entry there).
+void PackSpans(ItemRec& it, const Spans& spans, std::vector<Spans>& longSpans);
+Spans UnpackSpans(const ItemRec& it, const std::vector<Spans>& longSpans);
 
 // The item array, in fixed-size chunks: it grows without moving what it holds,
 // so loading never needs room for two copies of it.
@@ -63,15 +85,13 @@ class ItemVector {
     chunks_.resize((n + kChunk - 1) >> kShift);
   }
   void clear() { resize(0); }
-  // Frees the chunk holding items [k << kShift, (k + 1) << kShift); they must not be used again.
-  void ReleaseChunkOf(size_t i) { chunks_[i >> kShift].reset(); }
   void swap(ItemVector& o) noexcept {
     chunks_.swap(o.chunks_);
     std::swap(size_, o.size_);
   }
 
  private:
-  static constexpr size_t kShift = 13;
+  static constexpr size_t kShift = 11;  // 2048 items, 56 KiB: little room left unused at the end
   static constexpr size_t kChunk = size_t(1) << kShift;
   static constexpr size_t kMask = kChunk - 1;
   std::vector<std::unique_ptr<ItemRec[]>> chunks_;
@@ -80,12 +100,22 @@ class ItemVector {
 
 struct FileStore {
   SourceFile source;
+  ItemId including = kNoItem;  // the File Include item that loaded a library (kNoItem: main file)
   std::string buffer;  // the file's text (UTF-8 after conversion of UTF-16 input)
   std::string arena;   // texts that had to be rebuilt
   std::string_view View(uint32_t off, uint32_t len) const {
     const std::string& s = (off & kArenaBit) ? arena : buffer;
     return std::string_view(s.data() + (off & ~kArenaBit), len);
   }
+};
+
+// The object class of an item, where it differs from none: a span in the store
+// of `file` (the item's own line, or the "Class:" line below it).
+struct ClassRec {
+  ItemId item;
+  uint16_t file;
+  uint32_t off;
+  uint32_t len;
 };
 
 struct DataBlockRec {
@@ -96,14 +126,21 @@ struct DataBlockRec {
 };
 }  // namespace detail
 
+class OutlineIndex;
+
 class Outline {
  public:
+  Outline();
+  Outline(Outline&& other) noexcept;
+  Outline& operator=(Outline&& other) noexcept;
+  ~Outline();
+
   size_t Count() const { return items_.size(); }
   ItemId Root() const { return items_.empty() ? kNoItem : 0; }
   ItemId Parent(ItemId i) const { return Valid(i) ? items_[i].parent : kNoItem; }
   ItemId FirstChild(ItemId i) const;
   ItemId NextSibling(ItemId i) const { return Valid(i) ? items_[i].next : kNoItem; }
-  ItemId PrevSibling(ItemId i) const { return Valid(i) ? items_[i].prev : kNoItem; }
+  ItemId PrevSibling(ItemId i) const;
   ItemId LastChild(ItemId i) const;
   int Level(ItemId i) const { return Valid(i) ? items_[i].level : -1; }
   int Type(ItemId i) const { return Valid(i) ? items_[i].type : 0; }
@@ -115,8 +152,10 @@ class Outline {
   std::string OutlineLine(ItemId i) const;
   const SourceFile& File(ItemId i) const;
   int Line(ItemId i) const { return Valid(i) ? static_cast<int>(items_[i].line) : 0; }
-  bool IsIncluded(ItemId i) const { return Valid(i) && (items_[i].flags & detail::kIncludedFlag); }
-  ItemId IncludingItem(ItemId i) const { return Valid(i) ? items_[i].including : kNoItem; }
+  // Items of libraries are included; their including item is the File Include
+  // item that loaded their file.
+  bool IsIncluded(ItemId i) const { return Valid(i) && items_[i].file != 0; }
+  ItemId IncludingItem(ItemId i) const { return Valid(i) ? files_[items_[i].file].including : kNoItem; }
   // The item's ".data NAME" ... ".enddata" blocks as the file has them, in file order.
   std::vector<std::string_view> DataBlocks(ItemId i) const;
 
@@ -127,13 +166,47 @@ class Outline {
   void Clear();
   void Swap(Outline& other) noexcept;
 
+  // --- editing, as the IDE's outline editor does it. Items stay in outline
+  // order, so the ids after the edited place change; each edit drops the index.
+  // Inserts an item with the outline line `line` (one line, read as the reader
+  // reads a line below `parent`) as a child of `parent`, after its child `after`
+  // (kNoItem: as the first child). The item belongs to the main file, at line 0.
+  // Returns its id; kNoItem when `parent` is unknown, `after` is not a child of
+  // it, `line` holds a line break or the item would lie deeper than the level limit.
+  ItemId InsertItem(ItemId parent, ItemId after, std::string_view line);
+  // Deletes an item and everything below it. False for the root or an unknown item.
+  bool DeleteItem(ItemId item);
+  // Gives an item a new outline line: its type, title, text, name and object
+  // class follow from it; its place, file and line stay. False for an unknown
+  // item or a line with a line break.
+  bool SetItemLine(ItemId item, std::string_view line);
+
+  // The lookup index (ide/outline/OutlineIndex.h), built at the first call after
+  // the outline was loaded or changed; every change of the outline drops it.
+  const OutlineIndex& Index() const;
+
  private:
   friend class OutlineBuilder;
   bool Valid(ItemId i) const { return i < items_.size(); }
+  detail::Spans SpansOf(const detail::ItemRec& it) const;
+  // Classifies `line` below `parent` into `it` (type, base in the arena of
+  // it.file, spans) and records its object class for `item`; false when it does not fit.
+  bool StoreLine(detail::ItemRec& it, ItemId item, ItemId parent, std::string_view line);
+  void SetObjectClass(ItemId item, uint16_t file, uint32_t off, uint32_t len);
+  void DropObjectClass(ItemId item);
+  ItemId SubtreeEnd(ItemId item) const;  // the first item after `item`'s subtree
+  // Moves every item to its new id, given as runs sorted by old id that cover
+  // 0..Count()-1 once (a permutation), and keeps the first `keep` items; links,
+  // side tables and including items follow, links to dropped items become
+  // kNoItem; levels are recomputed. Needs one bit per item besides the runs.
+  void Renumber(const std::vector<detail::Run>& runs, size_t keep);
 
   detail::ItemVector items_;
   std::vector<detail::FileStore> files_;
   std::vector<detail::DataBlockRec> dataBlocks_;  // sorted by item
+  std::vector<detail::ClassRec> classes_;         // sorted by item, one per item
+  std::vector<detail::Spans> longSpans_;          // spans that do not fit an item record
+  mutable std::unique_ptr<OutlineIndex> index_;   // built on demand
 };
 
 }  // namespace ide

@@ -3,6 +3,7 @@
 // and only texts that have to be rebuilt go to the file's arena.
 #include "ide/outline/OutlineParser.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -34,15 +35,16 @@ bool StartsWith(std::string_view line, std::string_view prefix) {
 
 class Parser {
  public:
-  Parser(FileStore& store, size_t start, uint16_t file, detail::ItemVector& items,
-         std::vector<DataBlockRec>& blocks)
-      : store_(store), buf_(store.buffer), pos_(start), file_(file), items_(items), blocks_(blocks),
-        first_(static_cast<ItemId>(items.size())) {}
+  Parser(FileStore& store, size_t start, uint16_t file, const ParseTarget& out)
+      : store_(store), buf_(store.buffer), pos_(start), file_(file), items_(out.items), blocks_(out.blocks),
+        classes_(out.classes), longSpans_(out.longSpans), first_(static_cast<ItemId>(out.items.size())) {}
 
   ParseResult Run();
 
  private:
   bool NextLine();
+  void ChooseLineEnd();
+  bool CheckText();
   bool Fail(const std::string& d, uint32_t line) {
     result_.ok = false;
     result_.description = d;
@@ -61,6 +63,8 @@ class Parser {
   uint16_t file_;
   detail::ItemVector& items_;
   std::vector<DataBlockRec>& blocks_;
+  std::vector<detail::ClassRec>& classes_;
+  std::vector<detail::Spans>& longSpans_;
   ItemId first_;
   ParseResult result_;
 
@@ -68,9 +72,12 @@ class Parser {
   size_t ls_ = 0, le_ = 0, next_ = 0;
   uint32_t lineNo_ = 0;
   std::string eol_ = "\n";
+  char breakChar_ = '\n';      // '\r' in a file whose lines end in CR alone
 
   std::vector<ItemId> stack_;   // stack_[l]: the open item at level l
   ItemId cur_ = kNoItem;        // the item continuation lines belong to
+  detail::Spans curSpans_;      // its spans, packed into its record when it is finished
+  bool curOwnClass_ = false;    // its own line names its object class
   uint32_t curEnd_ = 0;         // end of its text so far (store offset, arena bit aside)
   size_t curNextLine_ = 0;      // buffer offset of the line after its last text line
   bool indented_ = false;
@@ -80,15 +87,48 @@ class Parser {
 bool Parser::NextLine() {
   if (pos_ >= buf_.size()) return false;
   const char* base = buf_.data();
-  const void* nl = std::memchr(base + pos_, '\n', buf_.size() - pos_);
+  const void* nl = std::memchr(base + pos_, breakChar_, buf_.size() - pos_);
   size_t end = nl ? static_cast<const char*>(nl) - base : buf_.size();
   ls_ = pos_;
   next_ = nl ? end + 1 : end;
-  if (end > ls_ && base[end - 1] == '\r') --end;
+  if (breakChar_ == '\r') {
+    if (next_ < buf_.size() && base[next_] == '\n') ++next_;  // a CR LF among CR line ends
+  } else if (end > ls_ && base[end - 1] == '\r') {
+    --end;
+  }
   le_ = end;
   pos_ = next_;
   ++lineNo_;
   return true;
+}
+
+// The first line break tells how the file's lines end: LF, CR LF, or CR alone.
+void Parser::ChooseLineEnd() {
+  for (size_t i = pos_; i < buf_.size(); ++i) {
+    if (buf_[i] == '\n') return;
+    if (buf_[i] == '\r') {
+      if (i + 1 < buf_.size() && buf_[i + 1] == '\n') return;
+      breakChar_ = '\r';
+      eol_ = "\r";
+      return;
+    }
+  }
+}
+
+// Rejects what is no outline text at all, naming the line and the reason.
+bool Parser::CheckText() {
+  const auto* b = reinterpret_cast<const unsigned char*>(buf_.data()) + pos_;
+  const size_t n = buf_.size() - pos_;
+  if (n == 0) return Fail("not a text-format outline: the file is empty", 0);
+  const void* nul = std::memchr(b, '\0', n);
+  if (!nul) return true;
+  auto text = [](unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n'; };
+  if (n >= 4 && ((b[1] == 0 && b[3] == 0 && text(b[0]) && text(b[2])) ||
+                 (b[0] == 0 && b[2] == 0 && text(b[1]) && text(b[3]))))
+    return Fail("not a text-format outline: UTF-16 text without a byte-order mark", 1);
+  const size_t at = static_cast<const unsigned char*>(nul) - b;
+  const uint32_t line = 1 + static_cast<uint32_t>(std::count(b, b + at, static_cast<unsigned char>(breakChar_)));
+  return Fail("not a text-format outline: a NUL byte (binary data, not text)", line);
 }
 
 void Parser::MoveCurrentToArena() {
@@ -117,16 +157,18 @@ void Parser::AddContinuation(size_t from) {
 
 void Parser::Finish() {
   ItemRec& it = items_[cur_];
+  detail::Spans& sp = curSpans_;
   const std::string& s = (it.base & kArenaBit) ? store_.arena : buf_;
   const uint32_t b = it.base & ~kArenaBit;
-  uint32_t start = b + it.textRel;
+  uint32_t start = b + sp.textRel;
   uint32_t end = curEnd_;
   if (start > end) start = end;
   while (end > start && (IsBlank(s[end - 1]) || s[end - 1] == '\r' || s[end - 1] == '\n')) --end;
-  it.textLen = end - start;
-  it.textRel = start - b;
+  sp.textLen = end - start;
+  sp.textRel = start - b;
   // A keyword written with its colon but nothing after it keeps the colon in its title.
-  if (it.textLen == 0 && curColonEnd_) it.titleLen = curColonEnd_;
+  if (sp.textLen == 0 && curColonEnd_) sp.titleLen = curColonEnd_;
+  detail::PackSpans(it, sp, longSpans_);
   cur_ = kNoItem;
 }
 
@@ -159,8 +201,7 @@ bool Parser::AddItem(int level, size_t textStart) {
     if (level > 1) ctx.grandparent = items_[stack_[level - 2]].type;
   }
   if (static_cast<int>(stack_.size()) > level) {
-    it.prev = stack_[level];
-    items_[it.prev].next = id;
+    items_[stack_[level]].next = id;
     stack_.resize(level + 1);
     stack_[level] = id;
   } else {
@@ -171,19 +212,20 @@ bool Parser::AddItem(int level, size_t textStart) {
   const ClassifiedLine c = ClassifyLine(raw, ctx);
   it.type = static_cast<uint16_t>(c.type);
   it.base = static_cast<uint32_t>(textStart);
-  it.titleLen = c.titleLen;
-  it.textRel = c.textRel;
-  it.nameRel = c.nameRel;
-  it.nameLen = c.nameLen;
+  curSpans_ = detail::Spans();
+  curSpans_.titleLen = c.titleLen;
+  curSpans_.textRel = c.textRel;
+  curSpans_.nameRel = c.nameRel;
+  curSpans_.nameLen = c.nameLen;
+  curOwnClass_ = false;
   if (c.classLen) {
     // The buffer never changes, so the span stays valid if the text moves to the arena.
     const uint32_t off = it.base + c.classRel;
     if (c.parentClass && level > 0) {
-      items_[it.parent].classOff = off;
-      items_[it.parent].classLen = c.classLen;
+      classes_.push_back({it.parent, file_, off, c.classLen});
     } else {
-      it.classOff = off;
-      it.classLen = c.classLen;
+      classes_.push_back({id, file_, off, c.classLen});
+      curOwnClass_ = true;
     }
   }
   items_.push_back(it);
@@ -206,34 +248,38 @@ void Parser::Winattr(std::string_view line) {
   if (colon == std::string_view::npos) return;
   const int type = WindowTypeForKind(rest.substr(0, colon));
   ItemRec& it = items_[cur_];
-  if (type != 0 && it.type == ItemType::Generic && it.classLen != 0) {
+  if (type != 0 && it.type == ItemType::Generic && curOwnClass_) {
     it.type = static_cast<uint16_t>(type);
     const std::string& s = (it.base & kArenaBit) ? store_.arena : buf_;
     const uint32_t b = it.base & ~kArenaBit;
-    uint32_t i = it.textRel;
+    uint32_t i = curSpans_.textRel;
     while (b + i < s.size() && IsBlank(s[b + i])) ++i;
     uint32_t e = i;
     while (b + e < s.size() && !IsBlank(s[b + e]) && s[b + e] != '\r' && s[b + e] != '\n' &&
            s[b + e] != '=' && s[b + e] != '!')
       ++e;
-    it.nameRel = i;
-    it.nameLen = e - i;
+    curSpans_.nameRel = i;
+    curSpans_.nameLen = e - i;
   }
 }
 
 ParseResult Parser::Run() {
-  if (!NextLine()) return Fail("not a text-format outline", 0), result_;
+  ChooseLineEnd();
+  if (!CheckText() || !NextLine()) return result_;
   const std::string_view first(buf_.data() + ls_, le_ - ls_);
-  if (next_ > le_ + 1) eol_ = "\r\n";
+  if (breakChar_ == '\n' && next_ > le_ + 1) eol_ = "\r\n";
   if (StartsWith(first, ".head ")) {
     indented_ = false;
   } else if (StartsWith(first, "Application Description")) {
     indented_ = true;
+  } else if (StartsWith(first, ".data ") || Is(first, ".data")) {
+    return Fail("not a text-format outline: a data block before the first item", 1), result_;
   } else {
-    return Fail("not a text-format outline", 0), result_;
+    return Fail("not a text-format outline: the first line is neither a '.head' line nor "
+                "'Application Description'",
+                1),
+           result_;
   }
-  if (std::memchr(buf_.data() + ls_, '\0', buf_.size() - ls_))
-    return Fail("not a text-format outline", 0), result_;
 
   bool inData = false;
   size_t dataStart = 0;
@@ -261,6 +307,11 @@ ParseResult Parser::Run() {
       }
       if (!digits || p + 2 > le_ || buf_[p] != ' ' || (buf_[p + 1] != '+' && buf_[p + 1] != '-'))
         return Fail("malformed .head line", lineNo_), result_;
+      if (level > kMaxOutlineLevel)  // named as written: the number need not fit an int
+        return Fail("level " + std::string(buf_, ls_ + 6, p - (ls_ + 6)) + " is deeper than the limit of " +
+                        std::to_string(kMaxOutlineLevel),
+                    lineNo_),
+               result_;
       if (!AddItem(level, p + 2)) return result_;
     } else if (!line.empty() && line[0] == '.' && (StartsWith(line, ".data ") || Is(line, ".data"))) {
       if (items_.size() == first_) return Fail("a data block before the first item", lineNo_), result_;
@@ -293,7 +344,7 @@ ParseResult Parser::Run() {
   }
   if (inData) return Fail("data block not closed by '.enddata'", dataLine), result_;
   if (winattr != 0) return Fail("'.winattr' not closed by '.end'", winattrLine), result_;
-  if (items_.size() == first_) return Fail("not a text-format outline", 0), result_;
+  if (items_.size() == first_) return Fail("not a text-format outline: no item", 0), result_;
   if (cur_ != kNoItem) Finish();
   result_.ok = true;
   return result_;
@@ -301,11 +352,24 @@ ParseResult Parser::Run() {
 
 }  // namespace
 
-ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex,
-                             detail::ItemVector& items,
-                             std::vector<detail::DataBlockRec>& blocks) {
-  Parser p(store, start, fileIndex, items, blocks);
-  return p.Run();
+ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex, const ParseTarget& out) {
+  const size_t classesBefore = out.classes.size();
+  Parser p(store, start, fileIndex, out);
+  ParseResult r = p.Run();
+  // One object class per item, the last one given (a "Class:" line below an item
+  // names its class after the item itself may have).
+  auto first = out.classes.begin() + static_cast<std::ptrdiff_t>(classesBefore);
+  std::stable_sort(first, out.classes.end(),
+                   [](const detail::ClassRec& a, const detail::ClassRec& b) { return a.item < b.item; });
+  auto kept = first;
+  for (auto it = first; it != out.classes.end(); ++it) {
+    if (kept != first && (kept - 1)->item == it->item)
+      *(kept - 1) = *it;
+    else
+      *kept++ = *it;
+  }
+  out.classes.erase(kept, out.classes.end());
+  return r;
 }
 
 }  // namespace ide

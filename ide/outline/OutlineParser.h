@@ -18,11 +18,19 @@ struct ParseResult {
   int line = 0;
 };
 
-// Parses `store.buffer` from byte `start`. Items are appended to `items` (their ids
-// continue from the vector's size) in file order, data blocks to `blocks`. On failure
-// the vectors hold a partial result the caller discards.
-ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex,
-                             detail::ItemVector& items,
-                             std::vector<detail::DataBlockRec>& blocks);
+// Where the parser puts what it reads: items (their ids continue from the
+// vector's size) in file order, data blocks, object classes (in item order, a
+// later entry for an item replacing an earlier one) and the spans that do not
+// fit an item record.
+struct ParseTarget {
+  detail::ItemVector& items;
+  std::vector<detail::DataBlockRec>& blocks;
+  std::vector<detail::ClassRec>& classes;
+  std::vector<detail::Spans>& longSpans;
+};
+
+// Parses `store.buffer` from byte `start` into `out`. On failure `out` holds a
+// partial result the caller discards.
+ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex, const ParseTarget& out);
 
 }  // namespace ide

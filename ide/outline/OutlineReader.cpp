@@ -35,9 +35,11 @@ class OutlineBuilder {
     std::string description;
     int line = 0;
     ItemId first = 0, end = 0;
+    uint16_t file = 0;
   };
   FileLoad LoadFile(const std::string& path);
-  void ComputeChildren(ItemId first, ItemId end);
+  ItemId FirstChildOf(ItemId parent) const;
+  void SetFirstChild(ItemId parent, ItemId child) { firstChanged_[parent] = child; }
   std::vector<ItemId> Children(ItemId parent) const;
   void ProcessIncludes(ItemId first, ItemId end, const std::string& includingPath);
   void MergeLibrary(ItemId libRoot);
@@ -50,7 +52,9 @@ class OutlineBuilder {
 
   const LoadOptions& options_;
   Outline o_;
-  std::vector<ItemId> first_, last_, prev_;  // child lists while merging (compact, for speed)
+  // First children of the items whose child lists merging changed; every other
+  // item's first child is still the item after it, as its file has it.
+  std::unordered_map<ItemId, ItemId> firstChanged_;
   std::unordered_map<ItemId, ItemId> cursor_;
   std::set<std::string> loaded_;
   std::vector<std::string> chain_;  // canonical paths of the files being included, outermost first
@@ -82,39 +86,40 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
     return r;
   }
   const size_t itemsBefore = o_.items_.size(), blocksBefore = o_.dataBlocks_.size();
+  const size_t classesBefore = o_.classes_.size(), spansBefore = o_.longSpans_.size();
   const uint16_t fileIndex = static_cast<uint16_t>(o_.files_.size());
   o_.files_.push_back(std::move(store));
-  ParseResult pr = ParseOutlineText(o_.files_.back(), start, fileIndex, o_.items_, o_.dataBlocks_);
+  ParseResult pr = ParseOutlineText(o_.files_.back(), start, fileIndex,
+                                    ParseTarget{o_.items_, o_.dataBlocks_, o_.classes_, o_.longSpans_});
   if (!pr.ok) {
     o_.items_.resize(itemsBefore);
     o_.dataBlocks_.resize(blocksBefore);
+    o_.classes_.resize(classesBefore);
+    o_.longSpans_.resize(spansBefore);
     o_.files_.pop_back();
     r.description = pr.description;
     r.line = pr.line;
     return r;
   }
   r.ok = true;
+  r.file = fileIndex;
   r.first = static_cast<ItemId>(itemsBefore);
   r.end = static_cast<ItemId>(o_.items_.size());
   return r;
 }
 
-void OutlineBuilder::ComputeChildren(ItemId first, ItemId end) {
-  first_.resize(end, kNoItem);
-  last_.resize(end, kNoItem);
-  prev_.resize(end, kNoItem);
-  for (ItemId i = first; i < end; ++i) {
-    prev_[i] = o_.items_[i].prev;
-    const ItemId p = o_.items_[i].parent;
-    if (p == kNoItem) continue;
-    if (first_[p] == kNoItem) first_[p] = i;
-    last_[p] = i;
-  }
+ItemId OutlineBuilder::FirstChildOf(ItemId parent) const {
+  auto changed = firstChanged_.find(parent);
+  if (changed != firstChanged_.end()) return changed->second;
+  // Merging moves whole child lists only, so an item whose list it did not
+  // change either still has its first child right after it or has none left.
+  const ItemId next = parent + 1;
+  return next < o_.items_.size() && o_.items_[next].parent == parent ? next : kNoItem;
 }
 
 std::vector<ItemId> OutlineBuilder::Children(ItemId parent) const {
   std::vector<ItemId> out;
-  for (ItemId c = first_[parent]; c != kNoItem; c = o_.items_[c].next) out.push_back(c);
+  for (ItemId c = FirstChildOf(parent); c != kNoItem; c = o_.items_[c].next) out.push_back(c);
   return out;
 }
 
@@ -148,11 +153,7 @@ void OutlineBuilder::ProcessIncludes(ItemId first, ItemId end, const std::string
                           lib.description);
       continue;
     }
-    ComputeChildren(lib.first, lib.end);
-    for (ItemId j = lib.first; j < lib.end; ++j) {
-      o_.items_[j].flags |= detail::kIncludedFlag;
-      o_.items_[j].including = i;
-    }
+    o_.files_[lib.file].including = i;  // its items are included (file != 0), by this item
     chain_.push_back(canon);
     chainNames_.push_back(name);
     ProcessIncludes(lib.first, lib.end, path);
@@ -211,11 +212,11 @@ static bool SameTitle(std::string_view a, std::string_view b) {
 ItemId OutlineBuilder::FindOrCreate(ItemId appParent, ItemId libSection) {
   const int type = o_.items_[libSection].type;
   const std::string_view title = o_.Title(libSection);
-  for (ItemId c = first_[appParent]; c != kNoItem; c = o_.items_[c].next)
+  for (ItemId c = FirstChildOf(appParent); c != kNoItem; c = o_.items_[c].next)
     if (o_.items_[c].type == type && SameTitle(o_.Title(c), title)) return c;
   // The application lacks the section: the library's own section item comes in,
   // marked as included, and receives the merged items.
-  first_[libSection] = last_[libSection] = kNoItem;
+  SetFirstChild(libSection, kNoItem);
   Insert(appParent, libSection);
   return libSection;
 }
@@ -225,7 +226,7 @@ ItemId OutlineBuilder::InitialCursor(ItemId parent) const {
   // At the top, included items go after the application's header sections.
   namespace T = ItemType;
   ItemId cursor = kNoItem;
-  for (ItemId c = first_[parent]; c != kNoItem; c = o_.items_[c].next) {
+  for (ItemId c = FirstChildOf(parent); c != kNoItem; c = o_.items_[c].next) {
     const int t = o_.items_[c].type;
     if (t == T::OutlineVersion || t == T::DesignTimeSettings || t == T::Libraries ||
         t == T::GlobalDeclarations)
@@ -242,69 +243,54 @@ void OutlineBuilder::Insert(ItemId parent, ItemId item) {
   ItemRec& it = o_.items_[item];
   it.parent = parent;
   if (after == kNoItem) {
-    it.prev = kNoItem;
-    it.next = first_[parent];
-    first_[parent] = item;
+    it.next = FirstChildOf(parent);
+    SetFirstChild(parent, item);
   } else {
-    it.prev = after;
     it.next = o_.items_[after].next;
     o_.items_[after].next = item;
-  }
-  prev_[item] = it.prev;
-  if (it.next != kNoItem) {
-    o_.items_[it.next].prev = item;
-    prev_[it.next] = item;
-  } else {
-    last_[parent] = item;
   }
   cursor_[parent] = item;
 }
 
 void OutlineBuilder::Renumber() {
-  // The items reachable from the root, in outline order; library sections that were
-  // not merged are left out.
-  const size_t n = o_.items_.size();
-  std::vector<ItemId> order;
-  order.reserve(n);
-  std::vector<ItemId> stack{o_.Root()};
-  while (!stack.empty()) {
-    const ItemId old = stack.back();
-    stack.pop_back();
-    order.push_back(old);
-    for (ItemId c = last_[old]; c != kNoItem; c = prev_[c]) stack.push_back(c);
+  // New ids in outline order: a walk from the root through the first children and
+  // next links. The new order is made of runs of items that keep their order (a
+  // merged section's items, the application's own between them), so the walk
+  // notes runs, not one id per item. Library items that were not merged are not
+  // reached; they go last, in their order, and are dropped.
+  std::vector<detail::Run> runs;
+  std::vector<ItemId> resume;  // per open level: the next sibling to go on with
+  ItemId k = 0;
+  for (ItemId cur = o_.Root(); cur != kNoItem; ++k) {
+    if (!runs.empty() && runs.back().from + runs.back().count == cur)
+      ++runs.back().count;
+    else
+      runs.push_back({cur, k, 1});
+    const ItemId child = FirstChildOf(cur);
+    ItemId next = o_.items_[cur].next;
+    if (child != kNoItem) {
+      resume.push_back(next);
+      next = child;
+    }
+    while (next == kNoItem && !resume.empty()) {
+      next = resume.back();
+      resume.pop_back();
+    }
+    cur = next;
   }
-  std::vector<ItemId>().swap(first_);
-  std::vector<ItemId>().swap(last_);
-  std::vector<ItemId>().swap(prev_);
-  std::vector<ItemId> newId(n, kNoItem);
-  std::vector<uint32_t> left((n >> 13) + 1, 0);  // items still to copy, per chunk of the old array
-  for (size_t k = 0; k < order.size(); ++k) {
-    newId[order[k]] = static_cast<ItemId>(k);
-    ++left[order[k] >> 13];
+  firstChanged_.clear();
+  const size_t keep = k;
+  std::sort(runs.begin(), runs.end(), [](const detail::Run& a, const detail::Run& b) { return a.from < b.from; });
+  std::vector<detail::Run> all;  // the reached runs and the gaps between them, by old id
+  ItemId old = 0;
+  for (const detail::Run& r : runs) {
+    if (r.from > old) all.push_back({old, k, r.from - old}), k += r.from - old;
+    all.push_back(r);
+    old = r.from + r.count;
   }
-  auto map = [&](ItemId id) { return id == kNoItem ? kNoItem : newId[id]; };
-  // Copy in outline order, freeing each old chunk once its last item is copied, so
-  // that the two arrays never both exist in full.
-  detail::ItemVector out;
-  for (ItemId old : order) {
-    ItemRec it = o_.items_[old];
-    if (--left[old >> 13] == 0) o_.items_.ReleaseChunkOf(old);
-    it.parent = map(it.parent);
-    it.next = map(it.next);
-    it.prev = map(it.prev);
-    it.including = map(it.including);
-    it.level = it.parent == kNoItem ? 0 : static_cast<uint16_t>(out[it.parent].level + 1);
-    out.push_back(it);
-  }
-  o_.items_.swap(out);
-  std::vector<detail::DataBlockRec> blocks;
-  for (detail::DataBlockRec b : o_.dataBlocks_) {
-    b.item = map(b.item);
-    if (b.item != kNoItem) blocks.push_back(b);
-  }
-  std::stable_sort(blocks.begin(), blocks.end(),
-                   [](const detail::DataBlockRec& a, const detail::DataBlockRec& b) { return a.item < b.item; });
-  o_.dataBlocks_.swap(blocks);
+  const ItemId n = static_cast<ItemId>(o_.items_.size());
+  if (n > old) all.push_back({old, k, n - old});
+  o_.Renumber(all, keep);
 }
 
 LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
@@ -320,7 +306,6 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
   for (ItemId i = main.first; i < main.end && !anyInclude; ++i)
     anyInclude = o_.items_[i].type == ItemType::FileInclude;
   if (anyInclude) {
-    ComputeChildren(main.first, main.end);
     const std::string canon = CanonicalPath(path);
     loaded_.insert(canon);
     chain_.push_back(canon);
@@ -328,9 +313,6 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
     chainNames_.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
     ProcessIncludes(main.first, main.end, path);
     if (merged_) Renumber();
-    std::vector<ItemId>().swap(first_);
-    std::vector<ItemId>().swap(last_);
-    std::vector<ItemId>().swap(prev_);
   }
   status.ok = true;
   status.warnings = std::move(warnings_);

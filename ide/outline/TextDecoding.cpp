@@ -4,31 +4,57 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace ide {
 
 bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) {
+  // Only a regular file is read. The name is checked first and opened without
+  // blocking, so a FIFO or a device put in its place between the check and the
+  // open cannot stall the reader; the opened descriptor is checked again.
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) {
     error = std::string("cannot open file: ") + std::strerror(errno);
     return false;
   }
-  struct stat st;
-  if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-    std::fclose(f);
+  if (!S_ISREG(st.st_mode)) {
     error = "cannot read file: not a regular file";
     return false;
   }
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = std::string("cannot open file: ") + std::strerror(errno);
+    return false;
+  }
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    error = "cannot read file: not a regular file";
+    return false;
+  }
+  // Read to the end of the file, also when it grew since fstat.
   std::string data;
-  data.resize(static_cast<size_t>(st.st_size));
-  size_t got = data.empty() ? 0 : std::fread(&data[0], 1, data.size(), f);
-  const bool bad = std::ferror(f) != 0;
-  std::fclose(f);
-  if (bad || got != data.size()) {
+  data.resize(static_cast<size_t>(st.st_size) + 1);
+  size_t got = 0;
+  bool bad = false;
+  for (;;) {
+    if (got == data.size()) data.resize(data.size() * 2);
+    const ssize_t n = read(fd, &data[got], data.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      bad = true;
+      break;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  close(fd);
+  if (bad) {
     error = "cannot read file: read error";
     return false;
   }
+  data.resize(got);
   out.swap(data);
   return true;
 }

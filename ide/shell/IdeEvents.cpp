@@ -24,7 +24,8 @@ void IdeEvents::TaskShutdown(OutlineHandle outline) { Task(CDK_TASK_SHUTDOWN, ou
 void IdeEvents::Outline(CdkOutlineCode code, OutlineHandle outline, ItemHandle item) {
   static const char* const kNames[] = {"OnItemInserted",  "OnItemDeleted",  "OnItemModified",  "OnItemMoved",
                                        "OnItemSelected",  "OnItemExpanded", "OnItemCollapsed", "OnOutlineCleared"};
-  const char* name = (code >= 0 && code < 8) ? kNames[code] : "OnUnknownNotification";
+  const int index = static_cast<int>(code);  // a code from outside may lie beyond the enumerators
+  const char* name = (index >= 0 && index < 8) ? kNames[index] : "OnUnknownNotification";
   Record(name, CdkNotifyOutline(code, outline, item));
 }
 

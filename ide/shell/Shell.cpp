@@ -177,6 +177,11 @@ void Shell::OutlineClosed(OutlineHandle outline) {
   }
 }
 
+// An edited outline is shown afresh: its items' handles may have changed.
+void Shell::OutlineChanged(OutlineHandle outline) {
+  if (tree_.Outline() == outline) tree_.Fill(outline);
+}
+
 void Shell::ApplicationChanged(OutlineHandle outline) {
   Ide& ide = Ide::Instance();
   tree_.Fill(outline);

@@ -102,6 +102,7 @@ private:
   void OutlineClosed(OutlineHandle) override;
   void ApplicationChanged(OutlineHandle) override;
   void CurrentItemChanged(OutlineHandle, ItemHandle) override;
+  void OutlineChanged(OutlineHandle) override;
   void ReportLineAdded(size_t index) override;
   void ReportCleared() override;
   void ErrorLogShown(bool open) override;

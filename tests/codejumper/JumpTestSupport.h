@@ -10,13 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "AddinIdeTest.h"
 #include "ide/shell/Shell.h"
 
-// The samples/ folder, this suite's data folder, and the real programs ("" when absent).
+// The samples/ folder and this suite's data folder.
 std::string SamplesDir();
 std::string JumpDataDir();
-std::string CorpusDir();
-std::string ReadTextFile(const std::string& path);
 
 // "FILE:LINE: OUTLINE-LINE" of an item, FILE without its folder.
 std::string ItemLocation(ide::OutlineHandle outline, ide::ItemHandle item);
@@ -30,16 +29,10 @@ public:
   int count = 0;
 };
 
-class JumpTest : public ::testing::Test {
+class JumpTest : public AddinIdeTest {
 protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  ide::shell::Shell& Ide() { return *shell_; }
   // Opens an application (fails the test when it does not load) and activates the IDE.
   void Open(const std::string& path, const std::vector<std::string>& includeDirs = {});
-  // Ends the IDE, writes `settings` (when given) as the settings file, starts it again.
-  void RestartIde(const std::string& settings = "");
 
   // The first item whose outline line is `line`, below the first item whose
   // outline line is `within` when that is given; 0 when none.
@@ -53,12 +46,5 @@ protected:
   std::string Press(UINT key, int modifiers = 0);
   std::string Shown() const;
   bool KeyReachedIde(UINT key) const;
-  const std::string& SettingsFolder() const { return folder_; }
-
-private:
-  void StartIde();
-  void ExitIde();
-
-  std::string folder_;
-  std::unique_ptr<ide::shell::Shell> shell_;
+  const std::string& SettingsFolder() const { return Folder(); }
 };

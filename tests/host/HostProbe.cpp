@@ -14,6 +14,7 @@
 #include "host/OlvarenHost.h"
 #include "host/RuntimeFunctions.h"
 #include "host/WindowSearch.h"
+#include "settings/Settings.h"
 
 namespace
 {
@@ -152,6 +153,20 @@ extern "C" STANDIN_VISIBLE int ProbeShowErrorBox(const char* message)
     return ShowErrorBox(message);
 }
 
+// One writer's save in the modules' pattern: the section re-created, one
+// property "value" filled in, the document saved. TRUE when the save succeeded.
+extern "C" STANDIN_VISIBLE BOOL ProbeSaveSection(const char* name, const char* value)
+{
+    pugi::xml_document doc;
+    pugi::xml_node section;
+    if (!OpenSettingsSection(name, TRUE, section, &theHost, doc))
+        return FALSE;
+    pugi::xml_node property = section.append_child("property");
+    property.append_attribute("name").set_value("value");
+    property.append_attribute("value").set_value(value);
+    return SaveSettings(doc, &theHost);
+}
+
 STANDIN_EXPORTS(
     STANDIN_EXPORT(100, ProbeAttach),
     STANDIN_EXPORT(101, ProbeHostState),
@@ -160,4 +175,5 @@ STANDIN_EXPORTS(
     STANDIN_EXPORT(104, ProbeFindEditWindowByText),
     STANDIN_EXPORT(105, ProbeRuntimeBindings),
     STANDIN_EXPORT(106, ProbeGetIncludingItem),
-    STANDIN_EXPORT(107, ProbeShowErrorBox));
+    STANDIN_EXPORT(107, ProbeShowErrorBox),
+    STANDIN_EXPORT(108, ProbeSaveSection));

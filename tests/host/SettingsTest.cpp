@@ -1,7 +1,11 @@
 // The settings file as the add-in leaves it after an IDE session: its exact
 // form, how debug_mode is read, what stays untouched, and the two failure
 // rules (an unparseable file is set aside; a failed save changes nothing).
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <filesystem>
 
 #include "HostTestSupport.h"
 #include "standin.h"
@@ -98,12 +102,25 @@ TEST_F(SettingsTest, UnparseableFileIsSetAsideAndTreatedAsAbsent) {
 TEST_F(SettingsTest, FailedSaveLeavesTheFileAsItWas) {
   const std::string original = WithHostSection("name=\"debug_mode\" value=\"Y\"");
   WriteFile(SettingsFile(), original);
-  // Something that cannot be written as a file stands under the temporary name.
-  ASSERT_EQ(mkdir((SettingsFile() + ".tmp").c_str(), 0700), 0);
+  // No file of this process may grow past 16 bytes (a full disk, as far as
+  // the save can tell): the new content cannot be written completely.
+  struct rlimit limit, small = {16, 16};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+  small.rlim_max = limit.rlim_max;
+  void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   Session();
+  setrlimit(RLIMIT_FSIZE, &limit);
+  signal(SIGXFSZ, previous);
   EXPECT_EQ(ReadFile(SettingsFile()), original);
-  EXPECT_TRUE(Exists(SettingsFile() + ".tmp"));
   EXPECT_FALSE(Exists(SettingsFile() + ".bad"));
+  EXPECT_TRUE(Exists(SettingsFile() + ".lock"));  // a save was tried
+  // The temporary files of the failed saves are gone.
+  std::string leftovers;
+  for (const auto& entry : std::filesystem::directory_iterator(Folder()))
+    if (entry.path().filename() != "Olvaren.xml" && entry.path().filename() != "Olvaren.xml.lock")
+      leftovers += entry.path().filename().string() + " ";
+  EXPECT_EQ(leftovers, "");
 }
 
 TEST_F(SettingsTest, MissingFolderWritesNothing) {

@@ -24,6 +24,8 @@ TEST(StringSplitterTest, Tokens) {
   EXPECT_EQ(Split("", "."), "[]$");
   EXPECT_EQ(Split("noSeparator", "."), "[noSeparator]$");
   EXPECT_EQ(Split("a::b::", "::"), "[a][b][]$");
+  EXPECT_EQ(Split("a.b", ""), "[a.b]$");  // an empty separator once looped for ever
+  EXPECT_EQ(Split("", ""), "[]$");
 }
 
 }  // namespace

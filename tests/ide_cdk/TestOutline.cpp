@@ -54,6 +54,14 @@ HITEM CdkOutlineTest::FindText(std::string_view title, std::string_view text) co
   return 0;
 }
 
+ide::LoadStatus OpenProgram(const std::string& path, const std::string& includeDir, HOUTLINE& h) {
+  ide::Ide::Instance().Reset();
+  ide::LoadOptions options;
+  options.includeDirs.push_back(includeDir);
+  h = 0;
+  return ide::Ide::Instance().OpenOutline(path, options, &h);
+}
+
 std::string Names(const CGObjectList& list) {
   std::string text;
   for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {

@@ -143,6 +143,10 @@ protected:
   HOUTLINE h_ = 0;
 };
 
+// Opens a program in a fresh IDE state as the application, its libraries
+// looked up in `includeDir` too; `h` is its handle (0 on failure).
+ide::LoadStatus OpenProgram(const std::string& path, const std::string& includeDir, HOUTLINE& h);
+
 // A function bound with GetProcAddress, as its own type.
 template <class F>
 F ProcAs(FARPROC proc) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "CdkEvents.h"
+#include "TestOutline.h"
 #include "cdk.h"
 #include "ide/core/Ide.h"
 #include "ide/outline/ItemTypes.h"
@@ -30,14 +31,10 @@ TEST_P(CdkCorpusTest, BaseClassesAgreeWithDerivedFromLists) {
   const std::string dir = OLVAREN_CORPUS_DIR;
   const std::string path = dir + "/" + GetParam();
   if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
-  ide::Ide& ide = ide::Ide::Instance();
-  ide.Reset();
-  ide::LoadOptions options;
-  options.includeDirs.push_back(dir);
   HOUTLINE h = 0;
-  ide::LoadStatus status = ide.OpenOutline(path, options, &h);
+  ide::LoadStatus status = cdktest::OpenProgram(path, dir, h);
   ASSERT_TRUE(status) << status.Message();
-  const ide::Outline& o = *ide.GetOutline(h);
+  const ide::Outline& o = *ide::Ide::Instance().GetOutline(h);
 
   // The class sections and their classes, straight from the outline.
   std::map<ide::ItemId, std::vector<ClassInfo>> sections;

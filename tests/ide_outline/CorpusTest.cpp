@@ -149,7 +149,8 @@ TEST(Corpus, OtherFilesAreNotTextOutlines) {
   Outline o;
   ide::LoadStatus s = ide::LoadOutline(kCorpus + "/MANIFEST.md", ide::LoadOptions{}, o);
   EXPECT_FALSE(s);
-  EXPECT_EQ(s.Message(), kCorpus + "/MANIFEST.md: not a text-format outline");
+  EXPECT_EQ(s.Message(), kCorpus + "/MANIFEST.md:1: not a text-format outline: the first line is neither a "
+                                  "'.head' line nor 'Application Description'");
 }
 
 TEST(Corpus, HeadAndIndentedRevisionsOfOneModuleAgree) {

@@ -15,6 +15,7 @@ using ide::kNoItem;
 using ide::LoadOptions;
 using ide::LoadStatus;
 using ide::Outline;
+using ide_test::ChildNames;
 using ide_test::TempDir;
 
 namespace {
@@ -67,13 +68,6 @@ ItemId Child(const Outline& o, ItemId parent, int type) {
   for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
     if (o.Type(c) == type) return c;
   return kNoItem;
-}
-
-std::vector<std::string> ChildNames(const Outline& o, ItemId parent) {
-  std::vector<std::string> out;
-  for (ItemId c = o.FirstChild(parent); c != kNoItem; c = o.NextSibling(c))
-    out.emplace_back(o.Name(c).empty() ? o.Title(c) : o.Name(c));
-  return out;
 }
 
 // The outline is in outline order: every item's parent precedes it and levels agree.
@@ -170,7 +164,7 @@ TEST(Includes, LookupOrderAndProblemsBecomeWarnings) {
   const std::vector<std::string> want = {
       app + ":7: included library 'missing.apl' not found",
       dir.path() + "/cyc.apl:6: include cycle app.apt -> cyc.apl -> APP.APT; 'APP.APT' is not included again",
-      app + ":9: included library 'bin.apd' (" + dir.path() + "/bin.apd) skipped: not a text-format outline",
+      app + ":9: included library 'bin.apd' (" + dir.path() + "/bin.apd) skipped: line 1: not a text-format outline: a NUL byte (binary data, not text)",
       app + ":10: included library 'broken.apl' (" + dir.path() +
           "/broken.apl) skipped: line 2: level jumps from 0 to 2",
   };

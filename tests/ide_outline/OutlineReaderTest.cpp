@@ -2,8 +2,11 @@
 // continuation lines, data blocks, .winattr wrappers, line ends, encodings,
 // and the errors for input that is not a well-formed text outline.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
+
+#include "ChildProcess.h"
 
 #include "OutlineTestUtil.h"
 #include "ide/outline/ItemTypes.h"
@@ -194,6 +197,8 @@ TEST(OutlineReader, ReadsTheTabIndentedFormat) {
 }
 
 TEST(OutlineReader, BadInputIsRejectedWithFileAndLine) {
+  const char* const kNul = "not a text-format outline: a NUL byte (binary data, not text)";
+  const char* const kUtf16 = "not a text-format outline: UTF-16 text without a byte-order mark";
   const std::string head = ".head 0 +  Application Description: x\n";
   std::string deep = head;
   for (int l = 1; l <= ide::kMaxOutlineLevel + 1; ++l)
@@ -204,10 +209,18 @@ TEST(OutlineReader, BadInputIsRejectedWithFileAndLine) {
     std::string description;
     int line;
   } cases[] = {
-      {"binary outline", std::string("\x07\x00\x1A\x00binary", 10), "not a text-format outline", 0},
-      {"NUL byte in text", head + std::string(".head 1 -  A\0B\n", 15), "not a text-format outline", 0},
-      {"other text file", "hello world\n", "not a text-format outline", 0},
-      {"empty file", "", "not a text-format outline", 0},
+      {"binary outline", std::string("\x07\x00\x1A\x00binary", 10), kNul, 1},
+      {"NUL byte in text", head + std::string(".head 1 -  A\0B\n", 15), kNul, 2},
+      {"NUL byte after CR line ends", ".head 0 +  A\r.head 1 -  B\r" + std::string("\0", 1), kNul, 3},
+      {"UTF-16 LE without byte-order mark", std::string(".\0h\0e\0a\0d\0 \0000\0", 14), kUtf16, 1},
+      {"UTF-16 BE without byte-order mark", std::string("\0.\0h\0e\0a\0d\0 \0000", 14), kUtf16, 1},
+      {"starts with a data block", ".data VIEWINFO\n0000: 00\n.enddata\n",
+       "not a text-format outline: a data block before the first item", 1},
+      {"other text file", "hello world\n",
+       "not a text-format outline: the first line is neither a '.head' line nor 'Application Description'", 1},
+      {"empty file", "", "not a text-format outline: the file is empty", 0},
+      {"level beyond any integer", head + ".head 99999999999999999999999999 +  A\n",
+       "level 99999999999999999999999999 is deeper than the limit of 256", 2},
       {"level jump", head + ".head 1 +  Libraries\n.head 3 -  File Include: x\n", "level jumps from 1 to 3", 3},
       {"second top-level item", head + ".head 1 -  A\n.head 0 +  Application Description: y\n",
        "a second top-level item", 3},
@@ -254,6 +267,64 @@ TEST(OutlineReader, UnreadableFilesAndFailedLoadsLeaveTheOutlineUntouched) {
   EXPECT_FALSE(bad);
   EXPECT_EQ(o.Count(), 2u);
   EXPECT_EQ(o.Title(1), "A");
+}
+
+// Lines end in LF, CR LF or CR alone; the first line break tells which. A
+// continued text keeps the file's own line break between its lines.
+TEST(OutlineReader, EveryLineEndStyleGivesTheSameOutline) {
+  const struct {
+    const char* what;
+    std::string eol;
+  } styles[] = {{"LF", "\n"}, {"CR LF", "\r\n"}, {"CR", "\r"}};
+  for (const auto& style : styles) {
+    SCOPED_TRACE(style.what);
+    const std::string& e = style.eol;
+    Outline o;
+    LoadStatus s = ide_test::LoadText(".head 0 +  Application Description: x" + e + ".head 1 +  Libraries" + e +
+                                          ".head 2 -  File Include: a.apl" + e + ".head 1 -  Comment: one" + e +
+                                          "two" + e + ".data X" + e + "0000: 00" + e + ".enddata" + e,
+                                      o);
+    ASSERT_TRUE(s) << s.Message();
+    ASSERT_EQ(o.Count(), 4u);
+    EXPECT_EQ(o.Parent(2), 1u);
+    EXPECT_EQ(o.Line(3), 4);
+    EXPECT_EQ(o.Text(2), "a.apl");
+    EXPECT_EQ(o.Text(3), "one" + e + "two");
+  }
+}
+
+// A FIFO (or anything else that is not a regular file) is refused before it
+// is opened for reading, so the reader never waits for a writer.
+TEST(OutlineReader, FifoIsRefusedWithoutBlocking) {
+  ide_test::TempDir dir;
+  const std::string fifo = dir.path() + "/f.apl";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string app = dir.Write("app.apt", ".head 0 +  Application Description: x\n.head 1 +  Libraries\n"
+                                               ".head 2 -  File Include: f.apl\n");
+  const struct {
+    const char* what;
+    std::string path;
+    bool ok;
+    std::string said;  // the description, or the one warning
+  } cases[] = {
+      {"main file", fifo, false, "cannot read file: not a regular file"},
+      // the lookup passes over what is not a regular file
+      {"included library", app, true, app + ":3: included library 'f.apl' not found"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    testsupport::ChildResult r = testsupport::RunInChild(
+        [&] {
+          Outline o;
+          LoadStatus s = ide::LoadOutline(c.path, ide::LoadOptions{}, o);
+          if (s.ok != c.ok) return 1;
+          if (!c.ok) return s.description == c.said && s.file == c.path ? 0 : 2;
+          return s.warnings == std::vector<std::string>{c.said} ? 0 : 3;
+        },
+        10);
+    EXPECT_FALSE(r.timedOut);
+    EXPECT_EQ(r.exitCode, 0);
+  }
 }
 
 }  // namespace

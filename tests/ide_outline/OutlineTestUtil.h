@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "ide/outline/OutlineReader.h"
 
@@ -40,6 +41,14 @@ inline ide::LoadStatus LoadText(const std::string& content, ide::Outline& out,
                                 const std::string& name = "app.apt") {
   TempDir dir;
   return ide::LoadOutline(dir.Write(name, content), ide::LoadOptions{}, out);
+}
+
+// The children of `parent`, each by its name or, unnamed, by its title.
+inline std::vector<std::string> ChildNames(const ide::Outline& o, ide::ItemId parent) {
+  std::vector<std::string> out;
+  for (ide::ItemId c = o.FirstChild(parent); c != ide::kNoItem; c = o.NextSibling(c))
+    out.emplace_back(o.Name(c).empty() ? o.Title(c) : o.Name(c));
+  return out;
 }
 
 }  // namespace ide_test

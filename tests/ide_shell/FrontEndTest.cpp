@@ -2,6 +2,7 @@
 // sample and of real programs, its line format, and its errors and warnings.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "RunOlvaren.h"
 #include "ide/outline/OutlineReader.h"
 
@@ -105,6 +107,28 @@ TEST(FrontEnd, UsageAndInputErrorsExitWithTwo) {
     }
   }
   std::remove(notOutline.c_str());
+}
+
+// A FIFO given as the file: both commands refuse it at once, naming it.
+TEST(FrontEnd, FifoIsRefusedWithoutWaiting) {
+  const std::string fifo = TempPath("f.apl");
+  std::remove(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"outline", fifo}, std::vector<std::string>{"classmate", fifo, "cA"}}) {
+    SCOPED_TRACE(args[0]);
+    testsupport::ChildResult r = testsupport::RunInChild(
+        [&] {
+          testsupport::ProgramResult p = RunOlvaren(args);
+          return p.exitCode == 2 && p.err.find(fifo + ": cannot read file: not a regular file") != std::string::npos
+                     ? 0
+                     : 1;
+        },
+        20);
+    EXPECT_FALSE(r.timedOut);
+    EXPECT_EQ(r.exitCode, 0);
+  }
+  std::remove(fifo.c_str());
 }
 
 TEST(FrontEnd, MissingLibraryIsAWarning) {

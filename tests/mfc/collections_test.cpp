@@ -208,6 +208,21 @@ TEST(CStringArrayDeathTest, IndexOutOfRangeAsserts) {
   EXPECT_DEATH(a.RemoveAt(0, 2), "ASSERT failed");
 }
 
+// MFC clears an array's new memory before constructing the elements, so
+// elements of a plain type that SetSize or SetAtGrow adds read as zero.
+TEST(CArray, ElementsAddedBySetSizeAreZero) {
+  CArray<DWORD, DWORD> a;
+  a.SetSize(1000);
+  a.SetAtGrow(1500, 7);
+  int nonZero = 0;
+  for (INT_PTR i = 0; i < a.GetSize(); ++i) nonZero += a[i] != 0;
+  EXPECT_EQ(nonZero, 1);
+  a.SetSize(10);
+  a.SetSize(20);  // within the allocation: the elements dropped before come back as zero
+  for (INT_PTR i = 0; i < a.GetSize(); ++i) nonZero += a[i] != 0;
+  EXPECT_EQ(nonZero, 1);
+}
+
 TEST(CStringList, FindComparesText) {
   CStringList list;
   list.AddTail("a");

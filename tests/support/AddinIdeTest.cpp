@@ -46,6 +46,7 @@ void AddinIdeTest::TearDown() {
 void AddinIdeTest::StartIde() {
   ide::Ide::Instance().Reset();
   standin::ClearMessageBoxes();
+  standin::ClearDebugOutput();
   shell_ = std::make_unique<ide::shell::Shell>();
   ASSERT_TRUE(shell_->Start());
   ASSERT_TRUE(shell_->LoadTool("Olvaren.dll")) << shell_->ToolError();
@@ -58,8 +59,9 @@ void AddinIdeTest::ExitIde() {
   standin::ClearMessageBoxes();
 }
 
-void AddinIdeTest::RestartIde() {
+void AddinIdeTest::RestartIde(const std::string& settings) {
   ExitIde();
+  if (!settings.empty()) WriteTextFile(folder_ + "/Olvaren.xml", settings);
   StartIde();
 }
 

@@ -24,8 +24,9 @@ protected:
 
   ide::shell::Shell& Ide() { return *shell_; }
   const ide::shell::Shell& Ide() const { return *shell_; }
-  // Ends the IDE and starts it afresh with the add-in (for tables of cases).
-  void RestartIde();
+  // Ends the IDE and starts it afresh with the add-in (for tables of cases);
+  // with `settings`, that text is written as the settings file in between.
+  void RestartIde(const std::string& settings = "");
 
   // Opens an application; on failure the test fails with the load message.
   void Open(const std::string& path, const std::vector<std::string>& includeDirs = {});

@@ -1,0 +1,33 @@
+// The lock that serialises every load-change-save of the settings file among
+// the IDE instances of one user: an exclusive lock on "<name>.lock" beside
+// the settings file (flock here; LockFileEx on Windows), held for the
+// lifetime of a CSettingsLock.
+#pragma once
+
+#include <afx.h>
+
+class CSettingsLock
+{
+public:
+    CSettingsLock();
+    ~CSettingsLock();
+
+    // Takes the lock for the settings file `fileName` (file-system form),
+    // waiting at most `timeoutMs` for another instance to release it. FALSE
+    // when the lock file cannot be opened (or is no regular file) or the wait
+    // ran out; the object then holds nothing.
+    BOOL Acquire(const CString& fileName, int timeoutMs);
+    void Release();
+    BOOL IsHeld() const { return m_bHeld; }
+
+private:
+    CSettingsLock(const CSettingsLock&);
+    CSettingsLock& operator=(const CSettingsLock&);
+
+#ifdef _WIN32
+    HANDLE m_hFile;
+#else
+    int m_fd;
+#endif
+    BOOL m_bHeld;
+};
