@@ -13,3 +13,6 @@ head -n 25 "$listing"
 echo
 echo "== olvaren classmate $sample fcShape (ClassMate's report: base classes, then derived classes)"
 "$olvaren" classmate "$sample" fcShape
+echo
+echo "== olvaren session samples/Olvaren_Jumps.app examples/f2-three-times-and-back.session (a sitting replayed: F2 three times and back)"
+"$olvaren" session samples/Olvaren_Jumps.app examples/f2-three-times-and-back.session

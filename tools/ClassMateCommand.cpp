@@ -11,7 +11,7 @@
 #include "Commands.h"
 #include "IdeSession.h"
 #include "ItemLookup.h"
-#include "ReportLineFormat.h"
+#include "OutputFormat.h"
 #include "ide/outline/ItemTypes.h"
 #include "ide/shell/Shell.h"
 #include "standin.h"
@@ -27,6 +27,7 @@ struct ClassMateOptions {
   std::string target;  // a class name, or ":N" for the item on line N of FILE
   std::vector<std::string> includeDirs;
   bool noLinks = false;
+  OutputOptions output;
 };
 
 // ":N" with N a positive decimal number: true and the number. A target that
@@ -53,7 +54,8 @@ ide::ItemId FindClassDefinition(const ide::Outline& outline, const std::string& 
   return ide::kNoItem;
 }
 
-int RunClassMate(const ClassMateOptions& options) {
+int RunClassMate(ClassMateOptions& options) {
+  if (!PrepareOutput(options.output)) return kExitUsage;
   if (options.target.empty()) {
     std::cerr << "classmate: CLASS is empty (expected a class name or :N)\n";
     return kExitUsage;
@@ -70,7 +72,12 @@ int RunClassMate(const ClassMateOptions& options) {
   int failed = OpenInIde(shell, "classmate", options.file, options.includeDirs, outline);
   if (failed >= 0) return failed;
 
-  ide::ItemId item = byLine ? FindItemOnLine(*outline, line) : FindClassDefinition(*outline, options.target);
+  std::string className, error;
+  if (!byLine && !options.output.encoding.FromUtf8(options.target, className, error)) {
+    std::cerr << "classmate: " << error << '\n';
+    return kExitUsage;
+  }
+  ide::ItemId item = byLine ? FindItemOnLine(*outline, line) : FindClassDefinition(*outline, className);
   if (item == ide::kNoItem) {
     if (byLine)
       std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";
@@ -88,7 +95,7 @@ int RunClassMate(const ClassMateOptions& options) {
 
   std::string out;
   for (const ide::ReportLine& reportLine : shell.ReportLines()) {
-    out += FormatReportLine(reportLine, !options.noLinks);
+    out += FormatReportOutput(reportLine, !options.noLinks, options.output);
     out += '\n';
   }
   std::cout << out << std::flush;
@@ -112,6 +119,7 @@ void AddClassMateCommand(CLI::App& app, CommandResult& result) {
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
       ->allow_extra_args(false);
   cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");
+  AddOutputOptions(cmd, options->output);
   cmd->callback([options, &result] { result.exitCode = RunClassMate(*options); });
 }
 

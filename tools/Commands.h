@@ -26,5 +26,6 @@ void AddOutlineCommand(CLI::App& app, CommandResult& result);
 void AddClassMateCommand(CLI::App& app, CommandResult& result);
 void AddJumpCommand(CLI::App& app, CommandResult& result);
 void AddFindCommand(CLI::App& app, CommandResult& result);
+void AddSessionCommand(CLI::App& app, CommandResult& result);
 
 }  // namespace olvcli

@@ -12,8 +12,8 @@
 
 #include "Commands.h"
 #include "IdeSession.h"
-#include "ItemLookup.h"
-#include "ReportLineFormat.h"
+#include "DialogControls.h"
+#include "OutputFormat.h"
 #include "ide/shell/Shell.h"
 #include "resources/resource.h"
 #include "standin.h"
@@ -22,7 +22,6 @@ namespace olvcli {
 namespace {
 
 constexpr char kToolArguments[] = "Tools MassFinder";
-constexpr char kDialogCaption[] = "Mass Finder";
 
 struct FindOptions {
   std::string file;
@@ -34,14 +33,8 @@ struct FindOptions {
   bool ignoreIncludes = false;
   bool ignoreComments = false;
   bool noLinks = false;
+  OutputOptions output;
 };
-
-// Clicks a check box of the dialog when its state differs from `checked`.
-void SetCheckBox(HWND dialog, int id, bool checked) {
-  HWND box = GetDlgItem(dialog, id);
-  bool isChecked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (isChecked != checked) SendMessageA(box, BM_CLICK, 0, 0);
-}
 
 // The count of the report's summary line ("N Occurrences found for ..."),
 // -1 when the report has none.
@@ -53,7 +46,13 @@ int SummaryCount(const std::vector<ide::ReportLine>& lines) {
   return count;
 }
 
-int RunFind(const FindOptions& options) {
+int RunFind(FindOptions& options) {
+  if (!PrepareOutput(options.output)) return kExitUsage;
+  std::string pattern, error;
+  if (!options.output.encoding.FromUtf8(options.pattern, pattern, error)) {
+    std::cerr << "find: " << error << '\n';
+    return kExitUsage;
+  }
   if (options.pattern.empty()) {
     std::cerr << "find: the pattern is empty\n";
     return kExitUsage;
@@ -69,13 +68,10 @@ int RunFind(const FindOptions& options) {
   const ide::Outline* outline = nullptr;
   int started = OpenInIde(shell, "find", options.file, options.includeDirs, outline);
   if (started >= 0) return started;
-  for (int line : options.markedLines) {
-    ide::ItemId item = FindItemOnLine(*outline, line);
-    if (item == ide::kNoItem) {
-      std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";
-      return kExitUsage;
-    }
-    shell.Mark(ide::ToItemHandle(item));
+  started = MarkLines(shell, *outline, options.file, options.markedLines, error);
+  if (started >= 0) {
+    std::cerr << error << '\n';
+    return started;
   }
 
   shell.Activate();
@@ -84,33 +80,33 @@ int RunFind(const FindOptions& options) {
     return kExitFailure;
   }
   shell.PumpMessages();
-  HWND dialog = FindWindowA(nullptr, kDialogCaption);
+  HWND dialog = FindMassFinderDialog();
   if (dialog == nullptr) {
-    std::cerr << "find: the tool opened no \"" << kDialogCaption << "\" dialog\n";
+    std::cerr << "find: the tool opened no \"Mass Finder\" dialog\n";
     return kExitFailure;
   }
 
   // The dialog has been activated (which set its controls from the
   // settings); now the user types the pattern, sets the options and clicks.
-  SetWindowTextA(GetDlgItem(dialog, IDC_PATTERN), options.pattern.c_str());
-  SetCheckBox(dialog, IDC_MATCH_CASE, options.matchCase);
-  SetCheckBox(dialog, IDC_WHOLE_WORD, options.wholeWord);
-  SetCheckBox(dialog, IDC_IGNORE_INCLUDES, options.ignoreIncludes);
-  SetCheckBox(dialog, IDC_ONLY_MARKED, !options.markedLines.empty());
-  SetCheckBox(dialog, IDC_IGNORE_COMMENTS, options.ignoreComments);
-  SendMessageA(GetDlgItem(dialog, IDC_FIND), BM_CLICK, 0, 0);
+  SetPatternText(dialog, pattern);
+  SetCheckBox(DialogControl(dialog, IDC_MATCH_CASE), options.matchCase);
+  SetCheckBox(DialogControl(dialog, IDC_WHOLE_WORD), options.wholeWord);
+  SetCheckBox(DialogControl(dialog, IDC_IGNORE_INCLUDES), options.ignoreIncludes);
+  SetCheckBox(DialogControl(dialog, IDC_ONLY_MARKED), !options.markedLines.empty());
+  SetCheckBox(DialogControl(dialog, IDC_IGNORE_COMMENTS), options.ignoreComments);
+  ClickButton(DialogControl(dialog, IDC_FIND));
   shell.PumpMessages();
 
   const std::vector<ide::ReportLine>& lines = shell.ReportLines();
   int hits = SummaryCount(lines);
   std::string out;
   for (const ide::ReportLine& reportLine : lines) {
-    out += FormatReportLine(reportLine, !options.noLinks);
+    out += FormatReportOutput(reportLine, !options.noLinks, options.output);
     out += '\n';
   }
   std::cout << out << std::flush;
 
-  SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ClickButton(DialogControl(dialog, IDCANCEL));
   shell.PumpMessages();
   shell.Exit();
   if (!std::cout || hits < 0) return kExitUsage;
@@ -140,6 +136,7 @@ void AddFindCommand(CLI::App& app, CommandResult& result) {
                   "Mark the item that starts on this line of FILE (repeatable) and search only the marked items")
       ->allow_extra_args(false);
   cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");
+  AddOutputOptions(cmd, options->output);
   cmd->callback([options, &result] { result.exitCode = RunFind(*options); });
 }
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "ItemLookup.h"
 
 namespace olvcli {
 
@@ -34,6 +35,22 @@ int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& 
     std::cerr << file << ": the IDE holds no outline for this file\n";
     return kExitFailure;
   }
+  return -1;
+}
+
+int MarkLines(ide::shell::Shell& shell, const ide::Outline& outline, const std::string& file,
+              const std::vector<int>& lines, std::string& error) {
+  std::vector<ide::ItemId> items;
+  for (int line : lines) {
+    ide::ItemId item = FindItemOnLine(outline, line);
+    if (item == ide::kNoItem) {
+      error = file + ':' + std::to_string(line) + ": no outline item starts on this line";
+      return kExitUsage;
+    }
+    items.push_back(item);
+  }
+  shell.ClearMarks();
+  for (ide::ItemId item : items) shell.Mark(ide::ToItemHandle(item));
   return -1;
 }
 

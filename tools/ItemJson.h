@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "TextEncoding.h"
 #include "ide/outline/Outline.h"
 
 namespace olvcli {
@@ -15,8 +16,16 @@ namespace olvcli {
 // `bytes` as a JSON string literal, quotes included.
 std::string JsonString(std::string_view bytes);
 
+// `utf8` as a JSON string literal with its characters as they are (only
+// quotes, backslashes and control characters escaped).
+std::string JsonUtf8String(std::string_view utf8);
+// A text of the file as a JSON string literal: byte for byte as JsonString,
+// or converted to UTF-8 when an encoding is set.
+std::string JsonText(std::string_view bytes, const TextEncoding* encoding);
+
 // {"file":..,"line":..,"level":..,"type":..,"title":..,"text":..,"name":..,
 //  "object_class":..,"included":..,"including":..} for one item.
-std::string FormatItemJson(const ide::Outline& outline, ide::ItemId item);
+// The texts go through `encoding` when one is given and set.
+std::string FormatItemJson(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding = nullptr);
 
 }  // namespace olvcli

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "ItemFormat.h"
 #include "ItemJson.h"
+#include "OutputFormat.h"
 #include "ide/core/Ide.h"
 
 namespace olvcli {
@@ -15,10 +16,20 @@ namespace {
 struct OutlineOptions {
   std::string file;
   std::vector<std::string> includeDirs;
-  bool json = false;
+  OutputOptions output;
 };
 
-int RunOutline(const OutlineOptions& options) {
+// FormatItem's line with its outline line (which ends it) in UTF-8.
+std::string EncodedItemLine(const ide::Outline& outline, ide::ItemId item, const TextEncoding& encoding) {
+  std::string line = FormatItem(outline, item);
+  if (!encoding.IsSet()) return line;
+  size_t textSize = OneLine(outline.OutlineLine(item)).size();
+  return line.substr(0, line.size() - textSize) + encoding.ToUtf8(line.substr(line.size() - textSize));
+}
+
+int RunOutline(OutlineOptions& options) {
+  if (!PrepareOutput(options.output)) return kExitUsage;
+  const TextEncoding& encoding = options.output.encoding;
   ide::LoadOptions load;
   load.includeDirs = options.includeDirs;
   ide::Ide& ide = ide::Ide::Instance();
@@ -36,7 +47,7 @@ int RunOutline(const OutlineOptions& options) {
   }
   std::string out;
   for (ide::ItemId i = 0; i < outline->Count(); ++i) {
-    out += options.json ? FormatItemJson(*outline, i) : FormatItem(*outline, i);
+    out += options.output.json ? FormatItemJson(*outline, i, &encoding) : EncodedItemLine(*outline, i, encoding);
     out += '\n';
     if (out.size() > (1u << 16)) {
       std::cout << out;
@@ -57,9 +68,10 @@ void AddOutlineCommand(CLI::App& app, CommandResult& result) {
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
       ->allow_extra_args(false);
-  cmd->add_flag("--json", options->json,
+  cmd->add_flag("--json", options->output.json,
                 "One JSON object per item instead: file, line, level, type, title, text, name, object_class, "
                 "included, including (bytes above 127 as the code points of the same value)");
+  AddOutputOptions(cmd, options->output, false);
   cmd->callback([options, &result] { result.exitCode = RunOutline(*options); });
 }
 

@@ -5,7 +5,7 @@
 
 namespace olvcli {
 
-std::string FormatReportLine(const ide::ReportLine& line, bool links) {
+std::string FormatReportLine(const ide::ReportLine& line, bool links, const TextEncoding* encoding) {
   std::string out;
   const ide::Ide& ide = ide::Ide::Instance();
   if (links && ide.IsValidItem(line.outline, line.item)) {
@@ -16,7 +16,7 @@ std::string FormatReportLine(const ide::ReportLine& line, bool links) {
     out += std::to_string(outline.Line(item));
     out += ": ";
   }
-  out += OneLine(line.text);
+  out += encoding != nullptr ? encoding->ToUtf8(OneLine(line.text)) : OneLine(line.text);
   return out;
 }
 

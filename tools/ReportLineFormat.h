@@ -6,13 +6,14 @@
 
 #include <string>
 
+#include "TextEncoding.h"
 #include "ide/core/Ide.h"
 
 namespace olvcli {
 
 // `line` as one output line (line breaks and tabs of its text become blanks).
 // With `links` and an item that the IDE still holds, the item's location
-// comes first.
-std::string FormatReportLine(const ide::ReportLine& line, bool links);
+// comes first. The text goes through `encoding` when one is given.
+std::string FormatReportLine(const ide::ReportLine& line, bool links, const TextEncoding* encoding = nullptr);
 
 }  // namespace olvcli

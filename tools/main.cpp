@@ -13,6 +13,7 @@ const olvcli::AddCommandFn kCommands[] = {
     olvcli::AddClassMateCommand,
     olvcli::AddJumpCommand,
     olvcli::AddFindCommand,
+    olvcli::AddSessionCommand,
 };
 
 }  // namespace

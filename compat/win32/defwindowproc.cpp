@@ -2,8 +2,9 @@
 // on. It keeps the window text (set from CREATESTRUCTA::lpszName at
 // WM_NCCREATE, by WM_SETTEXT), answers WM_GETTEXT (at most wParam-1
 // characters plus the terminator; nothing for a size of 0) and
-// WM_GETTEXTLENGTH, gives the focus to a window being activated, and
-// destroys the window at WM_CLOSE, validates at WM_PAINT.
+// WM_GETTEXTLENGTH, gives the focus to a window being activated, turns
+// Alt+F4 into SC_CLOSE for the top-level window, closes a window at
+// SC_CLOSE (WM_CLOSE), destroys it at WM_CLOSE and validates at WM_PAINT.
 #include <algorithm>
 #include <cstring>
 
@@ -49,6 +50,17 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPA
       return 0;
     case WM_NCACTIVATE:
       return TRUE;
+    case WM_SYSKEYDOWN:
+      // Alt+F4 (Alt held: bit 29 of the key data) posts SC_CLOSE to the
+      // window's top-level ancestor, whichever of its children has the key.
+      if (wParam == VK_F4 && (lParam & (1L << 29))) {
+        HWND top = GetAncestor(hwnd, GA_ROOT);
+        if (top) PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(hwnd, WM_CLOSE, 0, 0);
+      return 0;
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;

@@ -165,6 +165,36 @@ TEST_F(Messages, TranslateMessagePostsCharacters) {
   TODO_WINE(EXPECT_FALSE(TranslateMessage(&chr)));
 }
 
+// DefWindowProc: Alt+F4 in a child posts SC_CLOSE to its top-level window,
+// which SC_CLOSE turns into WM_CLOSE (and the default WM_CLOSE destroys it).
+// F4 without Alt, and other keys with it, close nothing.
+TEST_F(Messages, AltF4ClosesTheTopLevelWindow) {
+  struct Case {
+    const char* name;
+    UINT vk;
+    LPARAM keyData;
+    bool closes;
+  } cases[] = {
+      {"Alt+F4", VK_F4, 0x203E0001, true},
+      {"F4 without Alt", VK_F4, 0x003E0001, false},
+      {"Alt+F3", VK_F3, 0x203D0001, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    rec::Override(WM_CLOSE, [](HWND, WPARAM, LPARAM) -> LRESULT { return 0; });  // keep the window
+    rec::Clear();
+    EXPECT_EQ(DefWindowProcA(child_, WM_SYSKEYDOWN, c.vk, c.keyData), 0);
+    MSG m{};
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    std::vector<rec::Entry> expected;
+    if (c.closes)
+      expected = {{top_, WM_SYSCOMMAND, SC_CLOSE, 0}, {top_, WM_CLOSE, 0, 0}};
+    EXPECT_EQ(rec::Take({WM_SYSCOMMAND, WM_CLOSE}), expected);
+    rec::Reset();
+  }
+  EXPECT_TRUE(IsWindow(top_));
+}
+
 TEST_F(Messages, RunPendingMessagesStopsAtQuit) {
   rec::Clear();
   PostMessageA(top_, WM_USER, 0, 0);

@@ -1,0 +1,185 @@
+// `olvaren session` as a user runs it: the example scripts and the command
+// scripts with their `expect` lines, the errors that name a script line, and
+// the JSON and --encoding output of every command against expected files.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "RunOlvaren.h"
+
+namespace {
+
+using testsupport::ProgramResult;
+
+const std::string kSourceDir = OLVAREN_SOURCE_DIR;
+const std::string kDataDir = kSourceDir + "/tests/session/data";
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class SessionCommandTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/olvaren-session-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  // Runs olvaren from the repository's root (so the samples' paths print as
+  // samples/...), with a settings folder of this test's own.
+  ProgramResult Run(const std::vector<std::string>& args, const std::string& dir = kSourceDir) {
+    return testsupport::RunOlvaren(args, dir, folder_);
+  }
+  // A script written to this test's folder.
+  std::string Script(const std::string& text) {
+    std::string path = folder_ + "/script.session";
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  std::string folder_;
+};
+
+TEST_F(SessionCommandTest, ExamplesAndCommandScriptsPass) {
+  struct Case {
+    const char* file;
+    const char* script;
+  } cases[] = {
+      {"samples/Olvaren_Sample.app", "examples/classmate-report.session"},
+      {"samples/Olvaren_Jumps.app", "examples/f2-three-times-and-back.session"},
+      {"samples/Olvaren_Sample.app", "examples/massfinder-sitting.session"},
+      {"samples/Olvaren_Jumps.app", "tests/session/data/jumps-commands.session"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    ProgramResult r = Run({"session", c.file, c.script});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_FALSE(r.out.empty());
+  }
+}
+
+TEST_F(SessionCommandTest, WrongCommandsNameTheScriptLine) {
+  struct Case {
+    const char* script;
+    int exitCode;
+    const char* message;  // part of standard error, after "SCRIPT:"
+  } cases[] = {
+      {"# comment\n\nfrobnicate\n", 2, "3: unknown command 'frobnicate'"},
+      {"edit\n", 2, "1: missing argument (usage: edit LINE[:COL])"},
+      {"show now\n", 2, "1: too many arguments (usage: show)"},
+      {"mark 9999\n", 2, "1: mark: samples/Olvaren_Jumps.app:9999: no outline item starts on this line"},
+      {"mark 30 x\n", 2, "1: mark: 'x' is no line number"},
+      {"edit 30:999\n", 2, "1: edit: samples/Olvaren_Jumps.app:30:999: the line has only"},
+      {"edit 0\n", 2, "1: edit: '0' is no position"},
+      {"caret 5\n", 2, "1: caret: no line is open in the inline editor"},
+      {"click Find!\n", 2, "1: click: no dialog is open"},
+      {"pattern x\n", 2, "1: pattern: no dialog is open"},
+      {"dialog\nactivate dialog\n", 2, "2: activate: no dialog is open"},
+      {"tool MassFinder\ncheck Match Case maybe\n", 2, "2: check: 'maybe': check NAME on or check NAME off"},
+      {"tool MassFinder\ncheck Find! on\n", 2, "2: check: the dialog has no check box 'Find!'"},
+      {"tool MassFinder\nclick Search\n", 2, "2: click: the dialog has no button 'Search'"},
+      {"activate window\n", 2, "1: activate: 'window': activate ide or dialog"},
+      {"key ctrl+F13\n", 2, "1: key: 'ctrl+F13' is no key"},
+      {"hold ctrl+F2 3\n", 2, "1: hold: 'ctrl+F2' is no single key"},
+      {"hold F2 many\n", 2, "1: hold: 'many' is no number of repeats"},
+      {"edit 30\ntype caf\xc3\xa9\n", 2, "2: type: the keyboard has no key for the character"},
+      {"event crash\n", 2, "1: event: 'crash' is no IDE event"},
+      {"key alt+F4\nshow\n", 2, "2: show: the IDE has ended (restart starts it again)"},
+      {"show\nexpect Number: nothing\n", 1, "2: expected \"Number: nothing\" in the last output"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    std::string script = Script(c.script);
+    ProgramResult r = Run({"session", "samples/Olvaren_Jumps.app", script});
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_NE(r.err.find(script + ":" + c.message), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(SessionCommandTest, ScriptIsCheckedBeforeTheIdeStarts) {
+  // A wrong command on a later line: nothing runs, nothing is printed and no
+  // settings file is written.
+  ProgramResult r = Run({"session", "samples/Olvaren_Jumps.app", Script("show\ntool MassFinder\nbogus\n")});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/Olvaren.xml"));
+}
+
+TEST_F(SessionCommandTest, BadInputOfTheCommandLine) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"session", "samples/Olvaren_Jumps.app", "no-such.session"}, "no-such.session: the script cannot be read"},
+      {{"session", "no-such.app", "-"}, "no-such.app"},
+      {{"outline", "samples/Olvaren_Jumps.app", "--encoding", "nope"}, "unknown encoding 'nope'"},
+      {{"find", "samples/Olvaren_Jumps.app", "x", "--encoding", "nope"}, "unknown encoding 'nope'"},
+      {{"find", "tests/session/data/cyrillic.app", "\xe6\x97\xa5", "--encoding", "cp1251"},
+       "cannot be written in cp1251"},
+      {{"classmate", "samples/Olvaren_Jumps.app", "\xe6\x97\xa5", "--encoding", "cp1251"},
+       "cannot be written in cp1251"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[2]);
+    ProgramResult r = Run(c.args);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* dir;       // under the source folder
+    int exitCode;
+    const char* expected;  // under tests/session/data
+  } cases[] = {
+      {{"session", "samples/Olvaren_Jumps.app", "tests/session/data/json.session", "--json"}, "", 0,
+       "samples/json.session.expected"},
+      {{"jump", "samples/Olvaren_Jumps.app", "33:27", "--back", "--json"}, "", 0, "samples/jump.back.json.expected"},
+      {{"classmate", "samples/Olvaren_Sample.app", "fcShape", "--json"}, "", 0,
+       "samples/classmate.fcShape.json.expected"},
+      {{"outline", "cyrillic.app", "--encoding", "cp1251"}, "tests/session/data", 0, "cyrillic.outline.expected"},
+      {{"find", "cyrillic.app", "заказ", "--encoding", "cp1251", "--json"}, "tests/session/data", 0,
+       "cyrillic.find.json.expected"},
+      {{"find", "cyrillic.app", "\xe7\xe0\xea\xe0\xe7", "--json"}, "tests/session/data", 0,
+       "cyrillic.find.bytes.json.expected"},
+      {{"session", "cyrillic.app", "cyrillic.session", "--encoding", "CP1251"}, "tests/session/data", 0,
+       "cyrillic.session.expected"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    std::filesystem::remove(folder_ + "/Olvaren.xml");  // each case starts with no recent patterns
+    ProgramResult r = Run(c.args, kSourceDir + "/" + c.dir);
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+    EXPECT_EQ(r.out, ReadText(kDataDir + "/" + c.expected));
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST_F(SessionCommandTest, ScriptFromStandardInput) {
+  // RunOlvaren leaves the program the test's standard input; the script is
+  // fed through the shell instead.
+  std::string script = Script("show\nexpect (nothing shown)\n");
+  std::string command = "cd '" + kSourceDir + "' && XDG_CONFIG_HOME='" + folder_ + "' '" +
+                        std::string(OLVAREN_MODULE_DIR) + "/olvaren' session samples/Olvaren_Jumps.app < '" +
+                        script + "' > '" + folder_ + "/out.txt' 2>&1";
+  EXPECT_EQ(system(command.c_str()), 0);
+  EXPECT_EQ(ReadText(folder_ + "/out.txt"), "(nothing shown)\n");
+}
+
+}  // namespace

@@ -1,0 +1,562 @@
+// `olvaren session FILE [-I DIR]... [SCRIPT]`: replays a sitting in the
+// stand-in IDE. The IDE starts with the add-in loaded, opens FILE and is
+// activated; then every command of the script is one step of the developer
+// at the keyboard (marks, the inline editor, keys, tool calls, the dialog,
+// IDE events, a second IDE run) or prints what the IDE shows. `expect` makes
+// a script a test. This file holds the command table and the steps.
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "DialogControls.h"
+#include "EditPosition.h"
+#include "IdeSession.h"
+#include "ItemFormat.h"
+#include "ItemJson.h"
+#include "OutputFormat.h"
+#include "SessionScript.h"
+#include "TraceOption.h"
+#include "ide/shell/Shell.h"
+#include "standin.h"
+
+namespace olvcli {
+namespace {
+
+struct SessionOptions {
+  std::string file;
+  std::string script;  // "" or "-": standard input
+  std::vector<std::string> includeDirs;
+  OutputOptions output;
+};
+
+class Session;
+// A step: false, with `error` set, when the command cannot be carried out.
+using StepFn = bool (Session::*)(const ScriptLine& line, std::string& error);
+
+struct SessionCommand {
+  const char* name;
+  int minWords;
+  int maxWords;  // -1: any number
+  StepFn step;
+  const char* usage;
+  bool needsIde;  // false: the command also runs after the IDE has ended (Alt+F4)
+};
+
+class Session {
+ public:
+  explicit Session(const SessionOptions& options) : m_options(options) {}
+
+  // Starts the IDE and runs `lines`; the exit code of the session.
+  int Run(const std::vector<ScriptLine>& lines, const std::string& scriptName);
+
+  bool Mark(const ScriptLine& line, std::string& error);
+  bool Unmark(const ScriptLine& line, std::string& error);
+  bool Edit(const ScriptLine& line, std::string& error);
+  bool Caret(const ScriptLine& line, std::string& error);
+  bool Type(const ScriptLine& line, std::string& error);
+  bool EndEdit(const ScriptLine& line, std::string& error);
+  bool Key(const ScriptLine& line, std::string& error);
+  bool Hold(const ScriptLine& line, std::string& error);
+  bool Tool(const ScriptLine& line, std::string& error);
+  bool Activate(const ScriptLine& line, std::string& error);
+  bool Check(const ScriptLine& line, std::string& error);
+  bool Click(const ScriptLine& line, std::string& error);
+  bool Pattern(const ScriptLine& line, std::string& error);
+  bool Event(const ScriptLine& line, std::string& error);
+  bool Show(const ScriptLine& line, std::string& error);
+  bool Editor(const ScriptLine& line, std::string& error);
+  bool Report(const ScriptLine& line, std::string& error);
+  bool Dialog(const ScriptLine& line, std::string& error);
+  bool Settings(const ScriptLine& line, std::string& error);
+  bool Restart(const ScriptLine& line, std::string& error);
+  bool Expect(const ScriptLine& line, std::string& error);
+
+ private:
+  // Starts the IDE, loads the add-in, opens the file and activates the IDE.
+  int Start();
+  void Print(const std::string& out);
+  // Message boxes the add-in showed during the last step, printed.
+  void PrintMessageBoxes();
+  HWND OpenDialog(std::string& error);
+  // Presses a key with modifiers held while the IDE handles it.
+  void PressChord(UINT virtualKey, int modifiers);
+  // The user's text (UTF-8) in the file's code page.
+  bool UserText(const std::string& text, std::string& bytes, std::string& error) const;
+
+  const SessionOptions& m_options;
+  std::unique_ptr<ide::shell::Shell> m_shell;
+  const ide::Outline* m_outline = nullptr;
+  EditPlace m_edit;  // the place last opened with `edit`
+  std::string m_lastOutput;
+  bool m_failed = false;  // an `expect` failed
+};
+
+const SessionCommand kSessionCommands[] = {
+    {"mark", 1, -1, &Session::Mark, "mark LINE...", true},
+    {"unmark", 0, 0, &Session::Unmark, "unmark", true},
+    {"edit", 1, 1, &Session::Edit, "edit LINE[:COL]", true},
+    {"caret", 1, 1, &Session::Caret, "caret COL", true},
+    {"type", 1, -1, &Session::Type, "type TEXT", true},
+    {"endedit", 0, 0, &Session::EndEdit, "endedit", true},
+    {"key", 1, -1, &Session::Key, "key KEYS...", true},
+    {"hold", 2, 2, &Session::Hold, "hold KEY REPEATS", true},
+    {"tool", 1, 1, &Session::Tool, "tool NAME", true},
+    {"activate", 1, 1, &Session::Activate, "activate ide|dialog", true},
+    {"check", 2, -1, &Session::Check, "check NAME on|off", true},
+    {"click", 1, -1, &Session::Click, "click NAME", true},
+    {"pattern", 0, -1, &Session::Pattern, "pattern TEXT", true},
+    {"event", 1, 1, &Session::Event, "event file-read|run-design|run-user|deactivate", true},
+    {"show", 0, 0, &Session::Show, "show", true},
+    {"editor", 0, 0, &Session::Editor, "editor", true},
+    {"report", 0, 0, &Session::Report, "report", true},
+    {"dialog", 0, 0, &Session::Dialog, "dialog", false},
+    {"settings", 0, 0, &Session::Settings, "settings", false},
+    {"restart", 0, 0, &Session::Restart, "restart", false},
+    {"expect", 1, -1, &Session::Expect, "expect TEXT", false},
+};
+
+const SessionCommand* FindSessionCommand(const std::string& name) {
+  for (const SessionCommand& command : kSessionCommands)
+    if (name == command.name) return &command;
+  return nullptr;
+}
+
+// The command of `line` when its name and number of words are right; else
+// nullptr and the error.
+const SessionCommand* CheckLine(const ScriptLine& line, std::string& error) {
+  const SessionCommand* command = FindSessionCommand(line.command);
+  if (command == nullptr) {
+    error = "unknown command '" + line.command + "'";
+    return nullptr;
+  }
+  int words = static_cast<int>(line.words.size());
+  if (words < command->minWords || (command->maxWords >= 0 && words > command->maxWords)) {
+    error = std::string(words < command->minWords ? "missing argument" : "too many arguments") + " (usage: " +
+            command->usage + ")";
+    return nullptr;
+  }
+  return command;
+}
+
+int Session::Start() {
+  m_shell = std::make_unique<ide::shell::Shell>();
+  m_outline = nullptr;
+  m_edit = EditPlace();
+  int failed = OpenInIde(*m_shell, "session", m_options.file, m_options.includeDirs, m_outline);
+  if (failed >= 0) return failed;
+  m_shell->Activate();
+  return -1;
+}
+
+int Session::Run(const std::vector<ScriptLine>& lines, const std::string& scriptName) {
+  // The whole script is checked before the IDE starts, so a wrong command
+  // leaves no half-run sitting behind.
+  std::string error;
+  for (const ScriptLine& line : lines) {
+    if (CheckLine(line, error) == nullptr) {
+      std::cerr << scriptName << ':' << line.number << ": " << error << '\n';
+      return kExitUsage;
+    }
+  }
+  standin::ClearMessageBoxes();
+  int failed = Start();
+  if (failed >= 0) return failed;
+  for (const ScriptLine& line : lines) {
+    error.clear();
+    const SessionCommand* command = CheckLine(line, error);
+    if (command->needsIde && !m_shell->IsRunning()) error = "the IDE has ended (restart starts it again)";
+    if (!error.empty() || !(this->*(command->step))(line, error)) {
+      std::cout << std::flush;
+      std::cerr << scriptName << ':' << line.number << ": " << line.command << ": " << error << '\n';
+      return kExitUsage;
+    }
+    PrintMessageBoxes();
+    if (m_failed) {
+      std::cout << std::flush;
+      std::cerr << scriptName << ':' << line.number << ": expected \"" << line.text
+                << "\" in the last output, which was:\n"
+                << m_lastOutput;
+      return kExitFailure;
+    }
+  }
+  m_shell->Exit();
+  std::cout << std::flush;
+  return std::cout ? kExitOk : kExitFailure;
+}
+
+void Session::Print(const std::string& out) {
+  m_lastOutput = out;
+  std::cout << out;
+}
+
+void Session::PrintMessageBoxes() {
+  std::string out;
+  for (const standin::MessageBoxRecord& box : standin::TakeMessageBoxes()) {
+    if (m_options.output.json)
+      out += "{\"message_box\":{\"caption\":" + JsonString(box.caption) + ",\"text\":" + JsonString(box.text) + "}}\n";
+    else
+      out += "message box: " + OneLine(box.caption) + ": " + OneLine(box.text) + '\n';
+  }
+  if (!out.empty()) Print(out);
+}
+
+// The modifiers go down, the key goes down and the IDE's loop handles what
+// that posted while they are still held, then everything is released. So
+// TranslateMessage and the dialog keys see Shift and Ctrl as a typist's IDE,
+// keeping up with the keyboard, sees them (the stand-in's GetKeyState
+// answers the keyboard's present state, not the state of the message).
+void Session::PressChord(UINT virtualKey, int modifiers) {
+  static const struct {
+    int modifier;
+    UINT vk;
+  } kModifierKeys[] = {{ide::shell::kModShift, VK_SHIFT}, {ide::shell::kModCtrl, VK_CONTROL},
+                       {ide::shell::kModAlt, VK_MENU}};
+  for (const auto& m : kModifierKeys)
+    if (modifiers & m.modifier) standin::KeyDown(m.vk);
+  standin::KeyDown(virtualKey);
+  m_shell->PumpMessages();
+  standin::KeyUp(virtualKey);
+  for (int i = 2; i >= 0; --i)
+    if (modifiers & kModifierKeys[i].modifier) standin::KeyUp(kModifierKeys[i].vk);
+  m_shell->PumpMessages();
+}
+
+bool Session::UserText(const std::string& text, std::string& bytes, std::string& error) const {
+  return m_options.output.encoding.FromUtf8(text, bytes, error);
+}
+
+HWND Session::OpenDialog(std::string& error) {
+  HWND dialog = FindMassFinderDialog();
+  if (dialog == nullptr) error = "no dialog is open (open it with: tool MassFinder)";
+  return dialog;
+}
+
+// ---------------------------------------------------------------- the outline editor
+
+bool Session::Mark(const ScriptLine& line, std::string& error) {
+  std::vector<int> lines;
+  for (const std::string& word : line.words) {
+    int number = 0;
+    if (!ParsePositive(word, number)) {
+      error = "'" + word + "' is no line number (lines count from 1)";
+      return false;
+    }
+    lines.push_back(number);
+  }
+  return MarkLines(*m_shell, *m_outline, m_options.file, lines, error) < 0;
+}
+
+bool Session::Unmark(const ScriptLine&, std::string&) {
+  m_shell->ClearMarks();
+  return true;
+}
+
+bool Session::Edit(const ScriptLine& line, std::string& error) {
+  int number = 0, column = 0, caret = 0;
+  if (!ParsePosition(line.words[0], number, column)) {
+    error = "'" + line.words[0] + "' is no position (expected LINE or LINE:COL, both from 1)";
+    return false;
+  }
+  EditPlace place;
+  if (FindEditPlace(*m_outline, m_options.file, number, place, error) >= 0) return false;
+  if (!CaretForColumn(place, m_options.file, column, caret, error)) return false;
+  if (!OpenInlineEditor(*m_shell, place, caret)) {
+    error = m_options.file + ':' + std::to_string(number) + ": the line cannot be opened in the inline editor";
+    return false;
+  }
+  // Opening the line puts the keyboard focus into the inline editor.
+  m_shell->Editor().Focus();
+  m_shell->PumpMessages();
+  m_edit = place;
+  return true;
+}
+
+bool Session::Caret(const ScriptLine& line, std::string& error) {
+  int column = 0, caret = 0;
+  if (!ParsePositive(line.words[0], column)) {
+    error = "'" + line.words[0] + "' is no column (columns count from 1)";
+    return false;
+  }
+  if (!m_shell->Editor().IsOpen() || m_edit.item == ide::kNoItem) {
+    error = "no line is open in the inline editor (open one with: edit LINE)";
+    return false;
+  }
+  if (!CaretForColumn(m_edit, m_options.file, column, caret, error)) return false;
+  m_shell->SetEditCaret(caret, caret);
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Type(const ScriptLine& line, std::string& error) {
+  std::string bytes;
+  if (!UserText(line.text, bytes, error)) return false;
+  for (char ch : bytes) {
+    UINT vk = 0;
+    int modifiers = 0;
+    if (!KeyForCharacter(ch, vk, modifiers)) {
+      error = "the keyboard has no key for the character '" + std::string(1, ch) + "'";
+      return false;
+    }
+  }
+  for (char ch : bytes) {
+    UINT vk = 0;
+    int modifiers = 0;
+    KeyForCharacter(ch, vk, modifiers);
+    PressChord(vk, modifiers);
+  }
+  return true;
+}
+
+bool Session::EndEdit(const ScriptLine&, std::string&) {
+  m_shell->EndEdit();
+  m_shell->PumpMessages();
+  return true;
+}
+
+// ---------------------------------------------------------------- keys, tools, events
+
+bool Session::Key(const ScriptLine& line, std::string& error) {
+  std::vector<std::pair<UINT, int>> chords;
+  for (const std::string& word : line.words) {
+    UINT vk = 0;
+    int modifiers = 0;
+    if (!ParseKeyChord(word, vk, modifiers)) {
+      error = "'" + word + "' is no key of the keyboard (e.g. F2, ctrl+F2, shift+tab, enter, escape, a)";
+      return false;
+    }
+    chords.emplace_back(vk, modifiers);
+  }
+  for (const auto& chord : chords) PressChord(chord.first, chord.second);
+  return true;
+}
+
+bool Session::Hold(const ScriptLine& line, std::string& error) {
+  UINT vk = 0;
+  int modifiers = 0, repeats = 0;
+  if (!ParseKeyChord(line.words[0], vk, modifiers) || modifiers != 0) {
+    error = "'" + line.words[0] + "' is no single key of the keyboard";
+    return false;
+  }
+  if (!ParsePositive(line.words[1], repeats)) {
+    error = "'" + line.words[1] + "' is no number of repeats (from 1)";
+    return false;
+  }
+  m_shell->HoldKey(vk, repeats);
+  return true;
+}
+
+bool Session::Tool(const ScriptLine& line, std::string& error) {
+  if (!m_shell->RunTool(0, "Tools " + line.words[0], kAddinDll)) {
+    error = std::string(kAddinDll) + " has no tool entry";
+    return false;
+  }
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Activate(const ScriptLine& line, std::string& error) {
+  const std::string& target = line.words[0];
+  if (target == "ide") {
+    m_shell->Activate();
+    return true;
+  }
+  if (target != "dialog") {
+    error = "'" + target + "': activate ide or dialog";
+    return false;
+  }
+  HWND dialog = OpenDialog(error);
+  if (dialog == nullptr) return false;
+  SetForegroundWindow(dialog);
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Event(const ScriptLine& line, std::string& error) {
+  const std::string& name = line.words[0];
+  if (name == "file-read") {
+    ide::LoadOptions load;
+    load.includeDirs = m_options.includeDirs;
+    ide::LoadStatus status = m_shell->OpenFile(m_options.file, load);
+    if (!status) {
+      error = status.Message();
+      return false;
+    }
+    m_outline = ide::Ide::Instance().GetOutline(m_shell->Application());
+    m_edit = EditPlace();
+  } else if (name == "run-design") {
+    m_shell->RunDesign();
+  } else if (name == "run-user") {
+    m_shell->RunUser();
+  } else if (name == "deactivate") {
+    m_shell->Deactivate();
+  } else {
+    error = "'" + name + "' is no IDE event (file-read, run-design, run-user, deactivate)";
+    return false;
+  }
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Restart(const ScriptLine&, std::string& error) {
+  // The IDE ends (the add-in is unloaded and saves), then runs again.
+  m_shell->Exit();
+  m_shell.reset();
+  if (Start() >= 0) {
+    error = "the IDE could not be started again";
+    return false;
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------- the dialog
+
+bool Session::Check(const ScriptLine& line, std::string& error) {
+  const std::string& state = line.words.back();
+  if (state != "on" && state != "off") {
+    error = "'" + state + "': check NAME on or check NAME off";
+    return false;
+  }
+  std::string name = line.text.substr(0, line.text.rfind(state));
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
+  HWND dialog = OpenDialog(error);
+  if (dialog == nullptr) return false;
+  HWND box = DialogControlByText(dialog, name);
+  if (box == nullptr || !IsCheckBox(box)) {
+    error = "the dialog has no check box '" + name + "'";
+    return false;
+  }
+  SetCheckBox(box, state == "on");
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Click(const ScriptLine& line, std::string& error) {
+  HWND dialog = OpenDialog(error);
+  if (dialog == nullptr) return false;
+  HWND button = DialogControlByText(dialog, line.text);
+  if (button == nullptr) {
+    error = "the dialog has no button '" + line.text + "'";
+    return false;
+  }
+  ClickButton(button);
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Pattern(const ScriptLine& line, std::string& error) {
+  std::string bytes;
+  if (!UserText(line.text, bytes, error)) return false;
+  HWND dialog = OpenDialog(error);
+  if (dialog == nullptr) return false;
+  SetPatternText(dialog, bytes);
+  return true;
+}
+
+// ---------------------------------------------------------------- what the IDE shows
+
+bool Session::Show(const ScriptLine&, std::string&) {
+  Print(FormatShownItem(true, m_options.output) + '\n');
+  return true;
+}
+
+bool Session::Editor(const ScriptLine&, std::string&) {
+  const ide::shell::InlineEditor& editor = m_shell->Editor();
+  int start = 0, end = 0;
+  editor.Selection(start, end);
+  Print(FormatEditorState(editor.IsOpen(), editor.Text(), end, m_options.output));
+  return true;
+}
+
+bool Session::Report(const ScriptLine&, std::string&) {
+  std::string out;
+  for (const ide::ReportLine& reportLine : m_shell->ReportLines())
+    out += FormatReportOutput(reportLine, true, m_options.output) + '\n';
+  if (out.empty()) out = m_options.output.json ? "{\"report\":[]}\n" : "(report window empty)\n";
+  Print(out);
+  return true;
+}
+
+bool Session::Dialog(const ScriptLine&, std::string&) {
+  Print(FormatDialogState(ReadDialogState(), m_options.output));
+  return true;
+}
+
+bool Session::Settings(const ScriptLine&, std::string&) {
+  std::string path = SettingsFilePath();
+  std::ifstream in(path, std::ios::binary);
+  std::string out;
+  if (path.empty() || !in) {
+    out = m_options.output.json ? "{\"settings\":null}\n" : "(no settings file)\n";
+  } else {
+    std::ostringstream text;
+    text << in.rdbuf();
+    out = m_options.output.json ? "{\"settings\":" + JsonString(text.str()) + "}\n" : text.str();
+    if (!out.empty() && out.back() != '\n') out += '\n';
+  }
+  Print(out);
+  return true;
+}
+
+bool Session::Expect(const ScriptLine& line, std::string&) {
+  m_failed = m_lastOutput.find(line.text) == std::string::npos;
+  return true;
+}
+
+int RunSession(SessionOptions& options) {
+  if (!PrepareOutput(options.output)) return kExitUsage;
+  std::vector<ScriptLine> lines;
+  std::string scriptName = "(standard input)";
+  if (options.script.empty() || options.script == "-") {
+    lines = ReadScript(std::cin);
+  } else {
+    std::ifstream in(options.script, std::ios::binary);
+    if (!in) {
+      std::cerr << "session: " << options.script << ": the script cannot be read\n";
+      return kExitUsage;
+    }
+    scriptName = options.script;
+    lines = ReadScript(in);
+  }
+  Session session(options);
+  return session.Run(lines, scriptName);
+}
+
+}  // namespace
+
+void AddSessionCommand(CLI::App& app, CommandResult& result) {
+  auto options = std::make_shared<SessionOptions>();
+  CLI::App* cmd = app.add_subcommand(
+      "session",
+      "Replay a sitting in the stand-in IDE from a script and print what the IDE shows. Exit status 0 when every "
+      "command ran, 1 when an expect failed, 2 for a wrong command or argument (the message names the script line)");
+  cmd->footer(
+      "The IDE starts with the add-in, opens FILE and is activated; then the script runs one command per line "
+      "(blank lines and lines starting with # are skipped):\n"
+      "  mark LINE... | unmark                   mark the items starting on those lines of FILE | clear the marks\n"
+      "  edit LINE[:COL] | caret COL | endedit   open the inline editor (caret as in jump) | move its caret | close it\n"
+      "  type TEXT                               type TEXT key by key into the focused window\n"
+      "  key KEYS... | hold KEY N                press keys or chords (F2, ctrl+F2, shift+tab, enter, escape, alt+F4, "
+      "a ...) | hold a key for N repeats\n"
+      "  tool NAME                               the Tools menu entry NAME (ClassMate, MassFinder)\n"
+      "  activate ide|dialog                     make the IDE or the dialog the active window\n"
+      "  check NAME on|off | click NAME          set a check box | click a button of the dialog (Match Case, Find!, "
+      "Close)\n"
+      "  pattern TEXT                            put TEXT into the dialog's pattern field\n"
+      "  event file-read|run-design|run-user|deactivate   raise an IDE event\n"
+      "  restart                                 end the IDE (the add-in saves) and start it again\n"
+      "  show | editor | report | dialog | settings   print the shown item | the inline editor | the report window "
+      "| the dialog | the settings file\n"
+      "  expect TEXT                             fail unless the last printed output contains TEXT");
+  cmd->add_option("FILE", options->file, "Application or library in text format")->required();
+  cmd->add_option("SCRIPT", options->script, "The session script (omitted or -: standard input)");
+  cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
+      ->allow_extra_args(false);
+  AddOutputOptions(cmd, options->output);
+  cmd->callback([options, &result] { result.exitCode = RunSession(*options); });
+}
+
+}  // namespace olvcli

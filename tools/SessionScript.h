@@ -1,0 +1,35 @@
+// The session language's text: a script read line by line into commands
+// with their arguments, and the key names of the stand-in keyboard that the
+// `key`, `hold` and `type` commands press.
+#pragma once
+
+#include <windows.h>
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace olvcli {
+
+// One command of a script. Blank lines and lines whose first non-blank
+// character is '#' hold none.
+struct ScriptLine {
+  int number = 0;            // 1-based line of the script
+  std::string command;       // the first word
+  std::string text;          // everything after the first word and the blanks after it
+  std::vector<std::string> words;  // `text` split at blanks, up to a word that starts with '#'
+};
+
+// Every command of the script, in order (a CR before the line end is dropped).
+std::vector<ScriptLine> ReadScript(std::istream& in);
+
+// A key or chord as the script names it: "F2", "ctrl+F2", "shift+tab",
+// "alt+F4", "enter", "escape", "a", "ctrl+shift+F2" (names ignore case).
+// False when the keyboard has no such key or a modifier is unknown.
+bool ParseKeyChord(const std::string& name, UINT& virtualKey, int& modifiers);
+
+// The key (and Shift) that types the byte `ch` on the US keyboard; false
+// for a character that has no key.
+bool KeyForCharacter(char ch, UINT& virtualKey, int& modifiers);
+
+}  // namespace olvcli
