@@ -18,6 +18,23 @@ inline ide::ItemId ItemOf(HOUTLINE hOutline, HITEM hItem) {
   return ide::Ide::Instance().IsValidItem(hOutline, hItem) ? ide::ToItemId(hItem) : ide::kNoItem;
 }
 
+// The outline and item id of a handle pair in one lookup: the outline, with
+// `id` set, or nullptr (and kNoItem) when the pair names no item. The hot
+// paths use this instead of ItemOf followed by OutlineOf.
+inline const ide::Outline* Resolve(HOUTLINE hOutline, HITEM hItem, ide::ItemId& id) {
+  const ide::Outline* o = ide::Ide::Instance().GetOutline(hOutline);
+  if (o == nullptr || hItem == 0 || hItem > o->Count()) {
+    id = ide::kNoItem;
+    return nullptr;
+  }
+  id = ide::ToItemId(hItem);
+  return o;
+}
+
+// A new list entry for an item; taken from the entries that emptied lists
+// gave back, so a walk that lists children item after item allocates once.
+CGItem* NewListEntry(HOUTLINE hOutline, HITEM hItem);
+
 inline HITEM HandleOf(ide::ItemId id) { return ide::ToItemHandle(id); }
 
 // Item types the CDK itself relies on.
