@@ -39,12 +39,8 @@ int CGItem::GetItemType() const {
 }
 
 namespace {
-// The outline's bytes are not NUL-terminated; one buffer, reused call after
-// call, carries them to the CGString without an allocation of its own.
 CGString ToCGString(std::string_view text) {
-  static thread_local std::string buffer;
-  buffer.assign(text.data(), text.size());
-  return CGString(buffer.c_str());
+  return CGStringAccess::Make(text.data(), static_cast<int>(text.size()));
 }
 }  // namespace
 
