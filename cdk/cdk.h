@@ -39,6 +39,7 @@ public:
     BOOL IsEmpty() const;
 
 private:
+    friend class CGStringAccess;   // the CDK fills results from its own bytes
     CString m_text;
 };
 

@@ -6,17 +6,47 @@
 #include "ide/core/Ide.h"
 #include "ide/outline/ItemTypes.h"
 
+// Builds CDK strings straight from the outline's bytes (they are not
+// NUL-terminated), without an intermediate copy.
+class CGStringAccess {
+ public:
+  static CGString Make(const char* text, int nLength);
+};
+
 namespace cdk {
+
+// The IDE, asked once per module rather than once per call.
+inline ide::Ide& TheIde() {
+  static ide::Ide& ide = ide::Ide::Instance();
+  return ide;
+}
 
 // The outline of a handle, or nullptr when no open outline has it.
 inline const ide::Outline* OutlineOf(HOUTLINE hOutline) {
-  return ide::Ide::Instance().GetOutline(hOutline);
+  return TheIde().GetOutline(hOutline);
 }
 
 // The item id of a handle pair, or kNoItem when the pair names no item.
 inline ide::ItemId ItemOf(HOUTLINE hOutline, HITEM hItem) {
-  return ide::Ide::Instance().IsValidItem(hOutline, hItem) ? ide::ToItemId(hItem) : ide::kNoItem;
+  return TheIde().IsValidItem(hOutline, hItem) ? ide::ToItemId(hItem) : ide::kNoItem;
 }
+
+// The outline and item id of a handle pair in one lookup: the outline, with
+// `id` set, or nullptr (and kNoItem) when the pair names no item. The hot
+// paths use this instead of ItemOf followed by OutlineOf.
+inline const ide::Outline* Resolve(HOUTLINE hOutline, HITEM hItem, ide::ItemId& id) {
+  const ide::Outline* o = TheIde().GetOutline(hOutline);
+  if (o == nullptr || hItem == 0 || hItem > o->Count()) {
+    id = ide::kNoItem;
+    return nullptr;
+  }
+  id = ide::ToItemId(hItem);
+  return o;
+}
+
+// A new list entry for an item; taken from the entries that emptied lists
+// gave back, so a walk that lists children item after item allocates once.
+CGItem* NewListEntry(HOUTLINE hOutline, HITEM hItem);
 
 inline HITEM HandleOf(ide::ItemId id) { return ide::ToItemHandle(id); }
 

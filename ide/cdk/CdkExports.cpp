@@ -8,8 +8,9 @@ namespace {
 
 // Non-zero when the item came into the outline from an included library.
 BOOL WINAPI CDKIsItemIncluded(HOUTLINE hOutline, HITEM hItem) {
-  ide::ItemId id = cdk::ItemOf(hOutline, hItem);
-  return id != ide::kNoItem && cdk::OutlineOf(hOutline)->IsIncluded(id) ? TRUE : FALSE;
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(hOutline, hItem, id);
+  return o != nullptr && o->IsIncluded(id) ? TRUE : FALSE;
 }
 
 // Marks (bSelect non-zero) or unmarks an item in the outline editor.

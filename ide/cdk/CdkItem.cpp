@@ -33,34 +33,41 @@ BOOL CGItem::IsValid() const {
 }
 
 int CGItem::GetItemType() const {
-  ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
-  return id == ide::kNoItem ? 0 : cdk::OutlineOf(m_hOutline)->Type(id);
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
+  return o == nullptr ? 0 : o->Type(id);
 }
 
 namespace {
-CGString ToCGString(std::string_view text) { return CGString(std::string(text).c_str()); }
+CGString ToCGString(std::string_view text) {
+  return CGStringAccess::Make(text.data(), static_cast<int>(text.size()));
+}
 }  // namespace
 
 // The flag word chooses among the parts of the outline line in the IDE; the
 // add-in asks for 1, the keyword or data type, and every value answers that.
 CGString CGItem::GetTitle(int /*nFlags*/) const {
-  ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
-  return id == ide::kNoItem ? CGString() : ToCGString(cdk::OutlineOf(m_hOutline)->Title(id));
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
+  return o == nullptr ? CGString() : ToCGString(o->Title(id));
 }
 
 CGString CGItem::GetText() const {
-  ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
-  return id == ide::kNoItem ? CGString() : ToCGString(cdk::OutlineOf(m_hOutline)->Text(id));
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
+  return o == nullptr ? CGString() : ToCGString(o->Text(id));
 }
 
 CGString CGItem::GetName() const {
-  ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
-  return id == ide::kNoItem ? CGString() : ToCGString(cdk::OutlineOf(m_hOutline)->Name(id));
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
+  return o == nullptr ? CGString() : ToCGString(o->Name(id));
 }
 
 BOOL CGItem::GetObjectClass(CGString& className) const {
-  ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
-  std::string_view cls = id == ide::kNoItem ? std::string_view() : cdk::OutlineOf(m_hOutline)->ObjectClass(id);
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
+  std::string_view cls = o == nullptr ? std::string_view() : o->ObjectClass(id);
   className = ToCGString(cls);
   return cls.empty() ? FALSE : TRUE;
 }
@@ -130,13 +137,13 @@ BOOL CGItem::GetChildObjectByName(const char* name, CGItem& child, int /*nReserv
 
 int CGItem::EnumChildObjects(CGObjectList& list, int /*nReserved*/, int nTypeFilter) const {
   list.RemoveAll();
-  ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
-  if (id == ide::kNoItem) return 0;
-  const ide::Outline* o = cdk::OutlineOf(m_hOutline);
+  ide::ItemId id;
+  const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
+  if (o == nullptr) return 0;
   for (ide::ItemId c = o->FirstChild(id); c != ide::kNoItem; c = o->NextSibling(c)) {
     int type = o->Type(c);
     if (nTypeFilter == 0 ? type != cdk::kCommentType : type == nTypeFilter)
-      list.AddTail(new CGItem(m_hOutline, cdk::HandleOf(c)));
+      list.AddTail(cdk::NewListEntry(m_hOutline, cdk::HandleOf(c)));
   }
   return list.GetCount();
 }

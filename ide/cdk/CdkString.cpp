@@ -1,5 +1,5 @@
 // CGString: the CDK's string result, NUL-terminated text held in a CString.
-#include "cdk.h"
+#include "CdkAccess.h"
 
 CGString::CGString() {}
 CGString::CGString(const char* text) : m_text(text ? text : "") {}
@@ -14,3 +14,9 @@ CGString::operator const char*() const { return static_cast<const char*>(m_text)
 const char* CGString::GetText() const { return static_cast<const char*>(m_text); }
 int CGString::GetLength() const { return m_text.GetLength(); }
 BOOL CGString::IsEmpty() const { return m_text.IsEmpty() ? TRUE : FALSE; }
+
+CGString CGStringAccess::Make(const char* text, int nLength) {
+  CGString result;
+  if (nLength > 0) result.m_text = CString(text, nLength);
+  return result;
+}

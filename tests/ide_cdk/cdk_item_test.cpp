@@ -1,4 +1,5 @@
 // CGItem: what the CDK answers about items of the test application.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -187,6 +188,39 @@ TEST_F(CdkItemTest, EnumChildObjects) {
     int n = CGItem(h_, c.parent).EnumChildObjects(list, 0, c.filter);
     EXPECT_EQ(n, list.GetCount());
     EXPECT_EQ(Lines(list), c.lines);
+  }
+}
+
+// Entries of emptied lists serve later lists: a list filled while another
+// still holds its entries (a walk one level down) gets entries of its own,
+// and a refilled list answers for its new items only.
+TEST_F(CdkItemTest, ListEntriesOfNestedWalks) {
+  HITEM locals = FindText("Local variables");
+  HITEM contents = FindText("Contents");
+  CGObjectList outer;
+  ASSERT_EQ(CGItem(h_, contents).EnumChildObjects(outer, 0, 0), 2);
+  std::vector<CGItem*> held;
+  for (POSITION pos = outer.GetHeadPosition(); pos != NULL;) held.push_back(outer.GetNext(pos));
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    CGObjectList inner;
+    ASSERT_EQ(CGItem(h_, locals).EnumChildObjects(inner, 0, 0), 2);
+    for (POSITION pos = inner.GetHeadPosition(); pos != NULL;) {
+      CGItem* entry = inner.GetNext(pos);
+      EXPECT_EQ(std::find(held.begin(), held.end(), entry), held.end());
+    }
+    EXPECT_EQ(Lines(inner), "Number nSum|String sText");
+    CGItem(h_, locals).EnumChildObjects(inner, 0, kComment);  // refilled from its own entries
+    EXPECT_EQ(Lines(inner), "! Number: nOld");
+    EXPECT_EQ(Lines(outer), "Pushbutton pbOk|Data Field dfName");
+  }
+  // An entry handed out again is a plain item.
+  CGObjectList again;
+  CGItem(h_, locals).EnumChildObjects(again, 0, 0);
+  for (POSITION pos = again.GetHeadPosition(); pos != NULL;) {
+    CGItem* entry = again.GetNext(pos);
+    EXPECT_EQ(entry->GetRuntimeClass(), RUNTIME_CLASS(CGItem));
+    EXPECT_TRUE(entry->IsValid());
   }
 }
 
