@@ -13,31 +13,20 @@
 
 #include "ClassMateTestSupport.h"
 #include "RunOlvaren.h"
+#include "TempFolderTest.h"
 
 namespace {
 
 using testsupport::ProgramResult;
 
-class ClassMateCommandTest : public ::testing::Test {
+class ClassMateCommandTest : public testsupport::TempFolderTest {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/olvaren-classmate-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-
   // Runs `olvaren classmate` in `dir` with the arguments, its settings in a
   // folder of the test's own.
   ProgramResult Run(const std::string& dir, std::vector<std::string> args) {
     args.insert(args.begin(), "classmate");
     return testsupport::RunOlvaren(args, dir, folder_);
   }
-
-  std::string folder_;
 };
 
 TEST_F(ClassMateCommandTest, PrintsTheReportWithLinks) {

@@ -13,26 +13,17 @@
 
 #include "MassFinderTestSupport.h"
 #include "RunOlvaren.h"
+#include "TempFolderTest.h"
 
 namespace {
 
 using testsupport::ProgramResult;
 
-class FindCommandTest : public ::testing::Test {
+class FindCommandTest : public testsupport::TempFolderTest {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/olvaren-find-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
   ProgramResult Run(std::vector<std::string> args) {
     return testsupport::RunOlvaren(args, MassFinderDataDir(), folder_);
   }
-  std::string folder_;
 };
 
 TEST_F(FindCommandTest, ReportAndExitCodes) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "RunOlvaren.h"
+#include "TempFolderTest.h"
 
 namespace {
 
@@ -28,17 +29,8 @@ std::string ReadText(const std::string& path) {
   return text.str();
 }
 
-class SessionCommandTest : public ::testing::Test {
+class SessionCommandTest : public testsupport::TempFolderTest {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/olvaren-session-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
   // Runs olvaren from the repository's root (so the samples' paths print as
   // samples/...), with a settings folder of this test's own.
   ProgramResult Run(const std::vector<std::string>& args, const std::string& dir = kSourceDir) {
@@ -50,7 +42,6 @@ protected:
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
-  std::string folder_;
 };
 
 TEST_F(SessionCommandTest, ExamplesAndCommandScriptsPass) {
