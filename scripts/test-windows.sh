@@ -30,9 +30,36 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 fi
 
+# pugixml for Windows: Debian's source package of the same version as the
+# installed libpugixml-dev, fetched once with apt (checked against Debian's
+# signed index) into build-win-deps/ and unpacked there. The system's apt
+# configuration is left alone: the source list and its index live there too.
+deps=$root/build-win-deps
+pugi_version=$(dpkg-query -W -f='${source:Version}' libpugixml-dev)
+pugi_upstream=${pugi_version#*:}
+pugi_upstream=${pugi_upstream%-*}
+pugi_src=$deps/pugixml-$pugi_upstream
+if [ ! -f "$pugi_src/src/pugixml.cpp" ]; then
+  mkdir -p "$deps/apt/lists/partial"
+  cat > "$deps/apt/debian-src.sources" <<SOURCES
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+  apt_src=(-o Dir::Etc::sourcelist=/dev/null -o Dir::Etc::sourceparts="$deps/apt" -o Dir::State::Lists="$deps/apt/lists")
+  apt-get -qq "${apt_src[@]}" update >&2
+  (cd "$deps" && apt-get -qq "${apt_src[@]}" source --download-only "pugixml=$pugi_version" >&2)
+  tar -xzf "$deps/pugixml_$pugi_upstream.orig.tar.gz" -C "$deps"
+  [ -f "$pugi_src/src/pugixml.cpp" ] || { echo "pugixml $pugi_upstream: no src/pugixml.cpp in $pugi_src" >&2; exit 1; }
+fi
+echo "pugixml for Windows: $pugi_src (Debian source $pugi_version, as the installed libpugixml-dev)" >&2
+
 jobs=${OLVAREN_JOBS:-2}
 for arch in i686 x86_64; do
-  cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" >/dev/null
+  cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
+    -DOLVAREN_PUGIXML_SOURCE="$pugi_src" >/dev/null
   cmake --build "build-win-$arch" -j "$jobs" >/dev/null
 done
 
