@@ -3,18 +3,7 @@
 # built here too). MFC, pugixml, libstdc++ and libgcc are linked statically;
 # the DLL imports only Windows and cdki42.dll.
 
-file(READ ${ROOT}/addin/CMakeLists.txt ADDIN_LISTS)
-string(REGEX MATCH "set\\(OLVAREN_ADDIN_SOURCES[^)]*\\)" ADDIN_SET "${ADDIN_LISTS}")
-string(REGEX MATCHALL "\\\${PROJECT_SOURCE_DIR}/[^ \t\r\n)]+" ADDIN_FILES "${ADDIN_SET}")
-set(ADDIN_SOURCES)
-foreach(f ${ADDIN_FILES})
-  string(REPLACE "\${PROJECT_SOURCE_DIR}" "${ROOT}" f "${f}")
-  list(APPEND ADDIN_SOURCES ${f})
-endforeach()
-list(LENGTH ADDIN_SOURCES n)
-if(n EQUAL 0)
-  message(FATAL_ERROR "addin/CMakeLists.txt: no OLVAREN_ADDIN_SOURCES list found")
-endif()
+include(${CMAKE_CURRENT_SOURCE_DIR}/AddinSources.cmake)
 # A resource script of the add-in (the search dialog), when there is one.
 file(GLOB ADDIN_RC ${ROOT}/resources/*.rc)
 if(ADDIN_RC)

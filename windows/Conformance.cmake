@@ -20,7 +20,9 @@ endforeach()
 
 set(TESTS ${ROOT}/tests)
 
-add_library(olvstandin_win STATIC ${CMAKE_CURRENT_SOURCE_DIR}/standin/standin.cpp)
+# A DLL of its own, so that the program and every DLL it loads share one
+# key record and one debug-output capture (one vectored handler).
+add_library(olvstandin_win SHARED ${CMAKE_CURRENT_SOURCE_DIR}/standin/standin.cpp)
 target_include_directories(olvstandin_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_link_libraries(olvstandin_win PUBLIC ${WIN32_LIBS})
 
