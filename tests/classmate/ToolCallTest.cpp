@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ClassMateTestSupport.h"
+#include "WineMarks.h"
 #include "standin.h"
 
 namespace {
@@ -17,6 +18,7 @@ protected:
 };
 
 TEST_F(ClassMateToolTest, RunsOnlyWhenTheSecondTokenNamesIt) {
+  NEEDS_SEARCH_DIALOG();  // "x MassFinder" opens it
   struct Case {
     const char* arguments;
     bool runs;

@@ -24,11 +24,93 @@ LONG CALLBACK CaptureDebugString(EXCEPTION_POINTERS* info) {
   return EXCEPTION_CONTINUE_EXECUTION;
 }
 
+// Message boxes: a CBT hook on the thread that loaded this DLL sees each box
+// as it is activated, records it and answers it (with the queued answer, or
+// OK, or else the first button it has), so that no box blocks a test. The
+// style is read back from the box: its buttons and its system icon.
+std::vector<standin::MessageBoxRecord>* g_boxes = nullptr;
+std::vector<int>* g_answers = nullptr;
+HHOOK g_cbtHook = nullptr;
+
+struct BoxParts {
+  std::string text;
+  HICON icon = nullptr;
+};
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
+  BoxParts* parts = reinterpret_cast<BoxParts*>(param);
+  char cls[16] = "";
+  GetClassNameA(child, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Static") != 0) return TRUE;
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    parts->icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+  } else {
+    char text[4096] = "";
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0] != '\0') parts->text = text;
+  }
+  return TRUE;
+}
+
+UINT BoxStyle(HWND box, HICON icon) {
+  auto has = [box](int id) { return GetDlgItem(box, id) != nullptr; };
+  UINT style = MB_OK;
+  if (has(IDABORT)) style = MB_ABORTRETRYIGNORE;
+  else if (has(IDYES) && has(IDCANCEL)) style = MB_YESNOCANCEL;
+  else if (has(IDYES)) style = MB_YESNO;
+  else if (has(IDRETRY)) style = MB_RETRYCANCEL;
+  else if (has(IDCANCEL) && has(IDOK)) style = MB_OKCANCEL;
+  const struct { LPCSTR id; UINT flag; } icons[] = {
+      {IDI_HAND, MB_ICONHAND}, {IDI_QUESTION, MB_ICONQUESTION},
+      {IDI_EXCLAMATION, MB_ICONEXCLAMATION}, {IDI_ASTERISK, MB_ICONASTERISK}};
+  for (const auto& i : icons)
+    if (icon != nullptr && LoadIconA(nullptr, i.id) == icon) style |= i.flag;
+  return style;
+}
+
+LRESULT CALLBACK WatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    char cls[16] = "";
+    GetClassNameA(box, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0 && GetPropA(box, "olvaren.answered") == nullptr) {
+      SetPropA(box, "olvaren.answered", box);
+      BoxParts parts;
+      EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&parts));
+      char caption[1024] = "";
+      GetWindowTextA(box, caption, sizeof caption);
+      int answer = 0;
+      {
+        std::lock_guard<std::mutex> g(g_lock);
+        g_boxes->push_back({GetWindow(box, GW_OWNER), parts.text, caption, BoxStyle(box, parts.icon)});
+        if (!g_answers->empty()) {
+          answer = g_answers->front();
+          g_answers->erase(g_answers->begin());
+        }
+      }
+      if (answer == 0) {
+        const int order[] = {IDOK, IDYES, IDRETRY, IDABORT, IDCANCEL, IDNO, IDIGNORE};
+        for (int id : order)
+          if (GetDlgItem(box, id) != nullptr) {
+            answer = id;
+            break;
+          }
+      }
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+    }
+  }
+  return CallNextHookEx(g_cbtHook, code, wParam, lParam);
+}
+
 struct Installer {
   Installer() {
     g_debug = new std::vector<std::string>;
     g_held = new std::vector<UINT>;
+    g_boxes = new std::vector<standin::MessageBoxRecord>;
+    g_answers = new std::vector<int>;
     AddVectoredExceptionHandler(1, CaptureDebugString);
+    g_cbtHook = SetWindowsHookExA(WH_CBT, WatchMessageBoxes, nullptr, GetCurrentThreadId());
   }
 } g_installer;
 
@@ -137,11 +219,30 @@ std::vector<std::string> TakeDebugOutput() {
 
 void ClearDebugOutput() { TakeDebugOutput(); }
 
-// Stand-in only: Windows keeps no record of message boxes or cursor changes.
-std::vector<MessageBoxRecord> MessageBoxes() { return {}; }
-std::vector<MessageBoxRecord> TakeMessageBoxes() { return {}; }
-void ClearMessageBoxes() {}
-void QueueMessageBoxAnswer(int) {}
+std::vector<MessageBoxRecord> MessageBoxes() {
+  std::lock_guard<std::mutex> g(g_lock);
+  return *g_boxes;
+}
+
+std::vector<MessageBoxRecord> TakeMessageBoxes() {
+  std::lock_guard<std::mutex> g(g_lock);
+  std::vector<MessageBoxRecord> out;
+  out.swap(*g_boxes);
+  return out;
+}
+
+void ClearMessageBoxes() {
+  std::lock_guard<std::mutex> g(g_lock);
+  g_boxes->clear();
+  g_answers->clear();
+}
+
+void QueueMessageBoxAnswer(int id) {
+  std::lock_guard<std::mutex> g(g_lock);
+  g_answers->push_back(id);
+}
+
+// Stand-in only: Windows keeps no record of cursor changes.
 // The system cursor shown now, found among the shared system cursors.
 WORD CurrentCursorId() {
   HCURSOR shown = GetCursor();
