@@ -68,12 +68,23 @@ UINT BoxStyle(HWND box, HICON icon) {
   return style;
 }
 
+// A message box is a dialog whose dialog procedure is user32's own (an
+// application's dialogs have theirs in their own modules).
+bool IsMessageBox(HWND box) {
+  char cls[16] = "";
+  GetClassNameA(box, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") != 0) return false;
+  LONG_PTR proc = IsWindowUnicode(box) ? GetWindowLongPtrW(box, DWLP_DLGPROC) : GetWindowLongPtrA(box, DWLP_DLGPROC);
+  HMODULE owner = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(proc), &owner);
+  return owner != nullptr && owner == GetModuleHandleA("user32.dll");
+}
+
 LRESULT CALLBACK WatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     HWND box = reinterpret_cast<HWND>(wParam);
-    char cls[16] = "";
-    GetClassNameA(box, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && GetPropA(box, "olvaren.answered") == nullptr) {
+    if (IsMessageBox(box) && GetPropA(box, "olvaren.answered") == nullptr) {
       SetPropA(box, "olvaren.answered", box);
       BoxParts parts;
       EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&parts));
