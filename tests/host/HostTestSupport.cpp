@@ -30,6 +30,7 @@ void HostTest::SetUp() {
 
 void HostTest::TearDown() {
   ExitIde();
+  testsupport::RestoreSettingsFolder();
   ide::Ide::Instance().Reset();
   standin::ReleaseAllKeys();
   std::error_code ignored;

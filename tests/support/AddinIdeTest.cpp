@@ -39,6 +39,7 @@ void AddinIdeTest::SetUp() {
 
 void AddinIdeTest::TearDown() {
   ExitIde();
+  testsupport::RestoreSettingsFolder();
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }

@@ -3,8 +3,8 @@
 //   Linux:   mkdtemp under /tmp; the settings folder is $XDG_CONFIG_HOME.
 //   Windows: a new folder in the user's temporary folder; the settings folder
 //            is the shell folder CSIDL_APPDATA, which follows the "AppData"
-//            value of HKCU\...\Explorer\User Shell Folders. The test sets it
-//            and the value it found is put back when the program ends.
+//            value of HKCU\...\Explorer\User Shell Folders (no environment
+//            variable moves it). The test sets it and puts it back after.
 #pragma once
 
 #include <string>
@@ -13,7 +13,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <cstring>
 #else
 #include <stdlib.h>
 #endif
@@ -43,50 +42,60 @@ inline std::string MakeTempFolder(const std::string& stem) {
 #ifdef _WIN32
 namespace detail {
 constexpr const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+// The user's own value is kept beside it while a test has it changed, so a
+// test program that crashed leaves it to be put back by the next one.
+constexpr const char kKept[] = "AppData.OlvarenTestKept";
 
-struct SavedAppData {
-  bool saved = false;
-  DWORD type = REG_EXPAND_SZ;
-  std::string value;
-};
-
-inline SavedAppData& Saved() {
-  static SavedAppData s_saved;
-  return s_saved;
+inline bool ReadValue(HKEY key, const char* name, DWORD& type, std::string& value) {
+  char buffer[MAX_PATH * 2];
+  DWORD size = sizeof buffer - 1;
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
+    return false;
+  buffer[size] = '\0';
+  value = buffer;
+  return true;
 }
 
-inline void RestoreAppData() {
-  SavedAppData& s = Saved();
-  HKEY key;
-  if (!s.saved || RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  RegSetValueExA(key, "AppData", 0, s.type, reinterpret_cast<const BYTE*>(s.value.c_str()),
-                 static_cast<DWORD>(s.value.size() + 1));
-  RegCloseKey(key);
+inline bool WriteValue(HKEY key, const char* name, DWORD type, const std::string& value) {
+  return RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 }  // namespace detail
 #endif
 
+// Puts the user's settings folder back as it was before SetSettingsFolder.
+inline void RestoreSettingsFolder() {
+#ifdef _WIN32
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, detail::kShellFolders, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) !=
+      ERROR_SUCCESS)
+    return;
+  DWORD type;
+  std::string kept;
+  if (detail::ReadValue(key, detail::kKept, type, kept) && detail::WriteValue(key, "AppData", type, kept))
+    RegDeleteValueA(key, detail::kKept);
+  RegCloseKey(key);
+#endif
+}
+
 // Points the user's settings folder (where the add-in keeps Olvaren.xml) at
-// FOLDER for the rest of the program. FALSE when it could not be set.
+// FOLDER until RestoreSettingsFolder (on Windows also put back when the
+// program ends). FALSE when it could not be set.
 inline bool SetSettingsFolder(const std::string& folder) {
 #ifdef _WIN32
   HKEY key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, detail::kShellFolders, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) !=
       ERROR_SUCCESS)
     return false;
-  detail::SavedAppData& s = detail::Saved();
-  if (!s.saved) {
-    char value[MAX_PATH * 2];
-    DWORD size = sizeof value - 1;
-    if (RegQueryValueExA(key, "AppData", nullptr, &s.type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS) {
-      value[size] = '\0';
-      s.value = value;
-      s.saved = true;
-      std::atexit(detail::RestoreAppData);
-    }
+  DWORD type;
+  std::string value;
+  bool ok = true;
+  if (!detail::ReadValue(key, detail::kKept, type, value)) {  // not changed yet: keep the user's value
+    ok = detail::ReadValue(key, "AppData", type, value) && detail::WriteValue(key, detail::kKept, type, value);
+    static const bool s_restoreAtExit = std::atexit(RestoreSettingsFolder) == 0;
+    static_cast<void>(s_restoreAtExit);
   }
-  const bool ok = RegSetValueExA(key, "AppData", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                                 static_cast<DWORD>(folder.size() + 1)) == ERROR_SUCCESS;
+  ok = ok && detail::WriteValue(key, "AppData", REG_SZ, folder);
   RegCloseKey(key);
   return ok;
 #else

@@ -25,24 +25,30 @@ LONG CALLBACK CaptureDebugString(EXCEPTION_POINTERS* info) {
 }
 
 // Message boxes: a CBT hook on the thread that loaded this DLL sees each box
-// as it is activated, records it and answers it (with the queued answer, or
-// OK, or else the first button it has), so that no box blocks a test. The
+// as it is activated and records it; a timer answers it from the box's own
+// modal loop (with the queued answer, or else its default button), so that
+// no box blocks a test. The
 // style is read back from the box: its buttons and its system icon.
 std::vector<standin::MessageBoxRecord>* g_boxes = nullptr;
 std::vector<int>* g_answers = nullptr;
+std::vector<HWND>* g_unanswered = nullptr;
 HHOOK g_cbtHook = nullptr;
 
 struct BoxParts {
   std::string text;
   HICON icon = nullptr;
+  int defaultButton = 0;
 };
 
 BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
   BoxParts* parts = reinterpret_cast<BoxParts*>(param);
   char cls[16] = "";
   GetClassNameA(child, cls, sizeof cls);
+  const LONG style = GetWindowLongA(child, GWL_STYLE);
+  if (lstrcmpiA(cls, "Button") == 0 && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+    parts->defaultButton = GetDlgCtrlID(child);
   if (lstrcmpiA(cls, "Static") != 0) return TRUE;
-  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+  if ((style & SS_TYPEMASK) == SS_ICON) {
     parts->icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
   } else {
     char text[4096] = "";
@@ -81,34 +87,47 @@ bool IsMessageBox(HWND box) {
   return owner != nullptr && owner == GetModuleHandleA("user32.dll");
 }
 
+// Answers the box once its modal loop runs (its default button is set by
+// then): the queued answer kept on the box, or else the default button.
+VOID CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  std::vector<HWND> boxes;
+  {
+    std::lock_guard<std::mutex> g(g_lock);
+    boxes.swap(*g_unanswered);
+  }
+  for (HWND box : boxes) {
+    if (!IsWindow(box)) continue;
+    int answer = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(box, "olvaren.answer")));
+    if (answer == 0) {
+      BoxParts parts;
+      EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&parts));
+      answer = parts.defaultButton;
+    }
+    const int order[] = {IDOK, IDYES, IDRETRY, IDABORT, IDCANCEL, IDNO, IDIGNORE};
+    for (int id : order)
+      if (answer == 0 && GetDlgItem(box, id) != nullptr) answer = id;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+  }
+}
+
 LRESULT CALLBACK WatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     HWND box = reinterpret_cast<HWND>(wParam);
-    if (IsMessageBox(box) && GetPropA(box, "olvaren.answered") == nullptr) {
-      SetPropA(box, "olvaren.answered", box);
+    if (IsMessageBox(box) && GetPropA(box, "olvaren.recorded") == nullptr) {
+      SetPropA(box, "olvaren.recorded", box);
       BoxParts parts;
       EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&parts));
       char caption[1024] = "";
       GetWindowTextA(box, caption, sizeof caption);
-      int answer = 0;
-      {
-        std::lock_guard<std::mutex> g(g_lock);
-        g_boxes->push_back({GetWindow(box, GW_OWNER), parts.text, caption, BoxStyle(box, parts.icon)});
-        if (!g_answers->empty()) {
-          answer = g_answers->front();
-          g_answers->erase(g_answers->begin());
-        }
+      std::lock_guard<std::mutex> g(g_lock);
+      g_boxes->push_back({GetWindow(box, GW_OWNER), parts.text, caption, BoxStyle(box, parts.icon)});
+      if (!g_answers->empty()) {
+        SetPropA(box, "olvaren.answer", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(g_answers->front())));
+        g_answers->erase(g_answers->begin());
       }
-      if (answer == 0) {
-        const int order[] = {IDOK, IDYES, IDRETRY, IDABORT, IDCANCEL, IDNO, IDIGNORE};
-        for (int id : order)
-          if (GetDlgItem(box, id) != nullptr) {
-            answer = id;
-            break;
-          }
-      }
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+      g_unanswered->push_back(box);
+      SetTimer(nullptr, 0, 0, AnswerBoxes);
     }
   }
   return CallNextHookEx(g_cbtHook, code, wParam, lParam);
@@ -120,6 +139,7 @@ struct Installer {
     g_held = new std::vector<UINT>;
     g_boxes = new std::vector<standin::MessageBoxRecord>;
     g_answers = new std::vector<int>;
+    g_unanswered = new std::vector<HWND>;
     AddVectoredExceptionHandler(1, CaptureDebugString);
     g_cbtHook = SetWindowsHookExA(WH_CBT, WatchMessageBoxes, nullptr, GetCurrentThreadId());
   }
