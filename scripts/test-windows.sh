@@ -67,7 +67,7 @@ done
 
 rows=()
 failures=0
-row() { rows+=("$(printf '%-40s %6s %6s %6s' "$1" "$2" "$3" "$4")"); }
+row() { rows+=("$(printf '%-46s %6s %6s %6s' "$1" "$2" "$3" "$4")"); }
 
 # The export table of the 32-bit add-in.
 if ctest --test-dir build-win-i686 --output-on-failure >/tmp/olvaren-exports.$$ 2>&1; then
@@ -96,13 +96,16 @@ trap 'wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || tr
 declare -A pass fail mark where
 # Which file holds each test: "Suite.Test" -> path.
 while IFS=: read -r path _ hit; do
-  name=$(sed -E 's/TEST(_F)?\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\)/\2.\3/' <<<"$hit")
+  name=$(sed -E 's/TEST(_F|_P)?\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\)/\2.\3/' <<<"$hit")
   where[$name]=$path
-done < <(grep -rnoE "TEST(_F)?\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\)" tests)
+done < <(grep -rnoE "TEST(_F|_P)?\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\)" tests)
 
 # count RESULT SUITE.TEST EXE [why]: one test's outcome into the table.
 count() {
-  local file=${where[$2]:-$3}
+  local key=$2  # "Prefix/Suite.Test/3" of a parameterised test -> "Suite.Test"
+  [[ $key == */*.* ]] && key=${key#*/}
+  key=${key%%/*}
+  local file=${where[$key]:-$3}
   case $1 in
     pass) pass[$file]=$((${pass[$file]:-0} + 1)) ;;
     mark) mark[$file]=$((${mark[$file]:-0} + 1)) ;;
@@ -175,6 +178,6 @@ for file in $(printf '%s\n' "${!pass[@]}" "${!fail[@]}" "${!mark[@]}" | sort -u)
   row "$file" "${pass[$file]:-0}" "${fail[$file]:-0}" "${mark[$file]:-0}"
 done
 
-printf '%-40s %6s %6s %6s\n' "test file" passed failed marked
+printf '%-46s %6s %6s %6s\n' "test file" passed failed marked
 printf '%s\n' "${rows[@]}"
 [ $failures -eq 0 ]

@@ -50,7 +50,7 @@ add_library(olvaren_addin_test_support STATIC ${SUPPORT}/AddinIdeTest.cpp ${ROOT
   ${ROOT}/tools/ItemFormat.cpp ${TEXT_ENCODING})
 target_include_directories(olvaren_addin_test_support PUBLIC ${SUPPORT} ${ROOT} ${ROOT}/tools)
 target_link_libraries(olvaren_addin_test_support PUBLIC olvide_shell olvide gtest)
-target_compile_definitions(olvaren_addin_test_support PRIVATE OLVAREN_CORPUS_DIR="")
+target_compile_definitions(olvaren_addin_test_support PRIVATE OLVAREN_CORPUS_DIR="${OLVAREN_CORPUS_DIR}")
 set(ADDIN_TEST_LIBS olvaren_addin_test_support olvide_shell olvide cdki42 olvmfc ${WIN32_LIBS})
 
 set(CM ${TESTS}/classmate)
@@ -79,6 +79,7 @@ add_executable(host_runtime_child ${TESTS}/host/RuntimeChild.cpp)
 target_link_libraries(host_runtime_child PRIVATE ${WIN32_LIBS})
 set(HT ${TESTS}/host)
 olvaren_ide_test(host_tests ${HT}/HostTestSupport.cpp ${HT}/TraceTest.cpp ${HT}/SettingsTest.cpp ${HT}/DispatchTest.cpp
-  ${HT}/WindowSearchTest.cpp ${HT}/LifecycleTest.cpp ${HT}/StringSplitterTest.cpp ${ROOT}/host/StringSplitter.cpp
+  ${HT}/WindowSearchTest.cpp ${HT}/LifecycleTest.cpp ${HT}/StringSplitterTest.cpp ${HT}/TestFoldersTest.cpp
+  ${ROOT}/host/StringSplitter.cpp
   LIBS olvide_shell olvide cdki42 olvmfc pugixml ${WIN32_LIBS})
 add_dependencies(host_tests olvaren_addin olvaren_addin_probe cdlli42 host_runtime_child)

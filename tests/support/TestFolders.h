@@ -15,6 +15,8 @@
 #include <cstdlib>
 #else
 #include <stdlib.h>
+
+#include <cstdlib>
 #endif
 
 namespace testsupport {
@@ -61,6 +63,20 @@ inline bool WriteValue(HKEY key, const char* name, DWORD type, const std::string
                         static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 }  // namespace detail
+#else
+namespace detail {
+// XDG_CONFIG_HOME as it was before the first SetSettingsFolder.
+struct KeptEnv {
+  bool saved = false;
+  bool had = false;
+  std::string value;
+};
+
+inline KeptEnv& Kept() {
+  static KeptEnv s_kept;
+  return s_kept;
+}
+}  // namespace detail
 #endif
 
 // Puts the user's settings folder back as it was before SetSettingsFolder.
@@ -75,6 +91,13 @@ inline void RestoreSettingsFolder() {
   if (detail::ReadValue(key, detail::kKept, type, kept) && detail::WriteValue(key, "AppData", type, kept))
     RegDeleteValueA(key, detail::kKept);
   RegCloseKey(key);
+#else
+  const detail::KeptEnv& kept = detail::Kept();
+  if (!kept.saved) return;
+  if (kept.had)
+    setenv("XDG_CONFIG_HOME", kept.value.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
 #endif
 }
 
@@ -99,6 +122,11 @@ inline bool SetSettingsFolder(const std::string& folder) {
   RegCloseKey(key);
   return ok;
 #else
+  detail::KeptEnv& kept = detail::Kept();
+  if (!kept.saved) {
+    const char* value = std::getenv("XDG_CONFIG_HOME");
+    kept = {true, value != nullptr, value != nullptr ? value : ""};
+  }
   return setenv("XDG_CONFIG_HOME", folder.c_str(), 1) == 0;
 #endif
 }
