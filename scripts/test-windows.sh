@@ -50,7 +50,7 @@ Suites: $(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
-  apt_src=(-o Dir::Etc::sourcelist=/dev/null -o Dir::Etc::sourceparts="$deps/apt" -o Dir::State::Lists="$deps/apt/lists")
+  apt_src=(-o APT::Sandbox::User=root -o Dir::Etc::sourcelist=/dev/null -o Dir::Etc::sourceparts="$deps/apt" -o Dir::State::Lists="$deps/apt/lists")
   apt-get -qq "${apt_src[@]}" update >&2
   (cd "$deps" && apt-get -qq "${apt_src[@]}" source --download-only "pugixml=$pugi_version" >&2)
   tar -xzf "$deps/pugixml_$pugi_upstream.orig.tar.gz" -C "$deps"
