@@ -13,8 +13,9 @@
 // order, which is also the tab order:
 //     X(text, id, class, style, x, y, cx, cy)
 // The class is a predefined control class by its ordinal. Written as a number,
-// every resource compiler stores it as the ordinal (0xFFFF, ordinal); a quoted
-// class name may end up in the template as a string instead.
+// a resource compiler stores it as the ordinal (0xFFFF, ordinal), as Windows'
+// own templates have it; windres would store a quoted "Button" as the string
+// "BUTTON".
 // Texts are plain ASCII without quotes or backslashes, which C and rc escape
 // differently.
 #ifndef OLVAREN_RESOURCES_MASSFINDERDIALOG_H
