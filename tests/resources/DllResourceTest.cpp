@@ -85,7 +85,7 @@ TEST(MassFinderResource, DllCarriesTheStandInTemplate) {
       LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr) << path << ": cannot be opened (error " << GetLastError()
                              << "); build the 32-bit add-in first";
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDD_MASSFINDER), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDD_MASSFINDER), RT_DIALOG);
   ASSERT_NE(found, nullptr) << path << ": no RT_DIALOG " << IDD_MASSFINDER;
   const DWORD size = SizeofResource(module, found);
   const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
