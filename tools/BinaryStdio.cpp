@@ -12,7 +12,9 @@ namespace olvcli {
 
 void UseBinaryStdio() {
 #ifdef _WIN32
-  for (FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 #endif
 }
 

@@ -3,6 +3,9 @@
 
 namespace olvcli {
 
+// Left out: KOI8-U (glibc's has the letters ў and Ў at 0xAE and 0xBE, where
+// Windows' code page 21866 has box-drawing characters) and the code pages
+// iconv composes or decomposes accents in (cp1255, cp1258).
 const CodePageName kCodePageNames[] = {
     {"UTF-8", kCodePageUtf8},   {"UTF8", kCodePageUtf8},
     {"CP1250", 1250},           {"WINDOWS-1250", 1250},
@@ -21,7 +24,7 @@ const CodePageName kCodePageNames[] = {
     {"L5", 28599},
     {"LATIN-9", 28605},         {"ISO-8859-15", 28605}, {"ISO8859-15", 28605}, {"ISO_8859-15", 28605},
     {"LATIN9", 28605},
-    {"KOI8-R", 20866},          {"KOI8-U", 21866},
+    {"KOI8-R", 20866},
     {"CP437", 437},             {"IBM437", 437},
     {"CP850", 850},             {"IBM850", 850},
     {"CP866", 866},             {"IBM866", 866},

@@ -46,7 +46,7 @@ TEST(TextEncoding, SingleByteCodePagesConvertAsIconvDoes) {
       EXPECT_TRUE(encoding.FromUtf8(utf8, back, error)) << "U+" << std::hex << cp;
       EXPECT_EQ(back, byte) << "U+" << std::hex << cp;
     }
-    EXPECT_EQ(encoding.ToUtf8(all), allUtf8);
+    EXPECT_TRUE(encoding.ToUtf8(all) == allUtf8) << "all 256 bytes in one text";
   }
 }
 
@@ -179,7 +179,7 @@ TEST(TextEncoding, TableConversionsAgreeWithTheSystem) {
     std::string error;
     ASSERT_TRUE(encoding.Set(ref.name, error)) << error;
     const std::string utf8 = encoding.ToUtf8(all);
-    EXPECT_EQ(olvcli::TableToUtf8(table, all), utf8);
+    EXPECT_TRUE(olvcli::TableToUtf8(table, all) == utf8) << "all 256 bytes in one text";
     std::string fromTable, fromSystem;
     const std::string text = "Az09 " + encoding.ToUtf8("\xc0\xe9\xfe");
     EXPECT_EQ(olvcli::TableFromUtf8(table, text, fromTable), encoding.FromUtf8(text, fromSystem, error));
