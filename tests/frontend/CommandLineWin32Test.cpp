@@ -14,6 +14,7 @@
 #include "ChildProcess.h"
 #include "CommandLine.h"
 #include "ProgramRun.h"
+#include "RunOlvaren.h"
 #include "TempFolderTest.h"
 
 namespace {
@@ -64,15 +65,19 @@ TEST(CommandLineWin32, CommandLineToArgvWReadsBackEveryArgument) {
   EXPECT_EQ(read, want) << line;
 }
 
+// The quoted arguments and UTF-8 text (the tests type patterns in UTF-8),
+// whose bytes pass the ANSI code page both ways.
 TEST(CommandLineWin32, ChildReceivesEveryArgument) {
-  testsupport::ProgramRun run = testsupport::RunProgram(EchoProgram(), kArguments, "", {}, 30);
+  std::vector<std::string> args = kArguments;
+  args.push_back("заказ 日本");
+  testsupport::ProgramRun run = testsupport::RunProgram(EchoProgram(), args, "", {}, 30);
   ASSERT_TRUE(run.started);
   EXPECT_FALSE(run.timedOut);
   EXPECT_EQ(run.exitCode, 0);
   std::string want;
-  for (const std::string& arg : kArguments) want += arg + '\0';
+  for (const std::string& arg : args) want += arg + '\0';
   EXPECT_EQ(run.out, want);
-  EXPECT_EQ(run.err, std::to_string(kArguments.size()) + " arguments\n");
+  EXPECT_EQ(run.err, std::to_string(args.size()) + " arguments\n");
 }
 
 TEST(CommandLineWin32, RunProgram) {
@@ -120,6 +125,15 @@ TEST(CommandLineWin32, RunInChild) {
       1);
   EXPECT_TRUE(blocked.timedOut);
   EXPECT_EQ(blocked.exitCode, -1);
+}
+
+// The user's settings folder cannot be swapped for a test's own on Windows:
+// the run says so instead of sharing the user's settings.
+TEST(CommandLineWin32, RunOlvarenRefusesASettingsFolder) {
+  testsupport::ProgramResult r = testsupport::RunOlvaren({"--help"}, "", "C:\\settings");
+  EXPECT_EQ(r.exitCode, -1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("C:\\settings cannot take its place"), std::string::npos) << r.err;
 }
 
 class TempFolderWin32 : public testsupport::TempFolderTest {};

@@ -1,7 +1,9 @@
 // Runs the built front end on Windows: olvaren.exe from the module folder
 // (the test program's own folder when the build names none), through
-// RunProgram. The settings folder the caller gives is passed as APPDATA and
-// XDG_CONFIG_HOME.
+// RunProgram. A settings folder of the caller's own cannot be given here:
+// SHGetFolderPathA reads the user's shell folders from the registry, not from
+// the environment (APPDATA and USERPROFILE change nothing, also under Wine),
+// so such a run fails saying so rather than share the user's settings.
 #include <windows.h>
 
 #include "ProgramRun.h"
@@ -23,10 +25,18 @@ std::string ProgramFolder() {
 
 ProgramResult RunOlvaren(const std::vector<std::string>& args, const std::string& dir,
                          const std::string& configHome) {
-  std::vector<std::pair<std::string, std::string>> env;
-  if (!configHome.empty()) env = {{"APPDATA", configHome}, {"XDG_CONFIG_HOME", configHome}};
-  ProgramRun run = RunProgram(ProgramFolder() + "\\olvaren.exe", args, dir, env, 120);
   ProgramResult r;
+  if (!configHome.empty()) {
+    r.err = "RunOlvaren: on Windows the settings folder is the user's application-data folder; " + configHome +
+            " cannot take its place\n";
+    return r;
+  }
+  const std::string program = ProgramFolder() + "\\olvaren.exe";
+  ProgramRun run = RunProgram(program, args, dir, {}, 120);
+  if (!run.started) {
+    r.err = "RunOlvaren: " + program + " could not be started\n";
+    return r;
+  }
   r.exitCode = run.timedOut ? -1 : run.exitCode;
   r.out = run.out;
   r.err = run.err;
