@@ -3,6 +3,7 @@
 // the reference table of what iconv makes of each code page.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 #include "CodePageNames.h"
