@@ -1,5 +1,8 @@
 // Resource ids of the add-in: the search dialog's template and its controls.
-#pragma once
+// An include guard rather than #pragma once: the resource script includes
+// this file too.
+#ifndef OLVAREN_RESOURCES_RESOURCE_H
+#define OLVAREN_RESOURCES_RESOURCE_H
 
 #define IDD_MASSFINDER          101
 
@@ -10,3 +13,5 @@
 #define IDC_IGNORE_INCLUDES     1004
 #define IDC_ONLY_MARKED         1005
 #define IDC_IGNORE_COMMENTS     1006
+
+#endif  // OLVAREN_RESOURCES_RESOURCE_H

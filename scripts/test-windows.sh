@@ -8,7 +8,7 @@
 # marked per test file; fails when any test failed.
 #   marked: passed with an expectation marked TODO_WINE (a documented
 #           deviation of Wine), or skipped: stand-in only (STANDIN_ONLY),
-#           POSIX only (POSIX_ONLY), not built yet (NEEDS_SEARCH_DIALOG).
+#           POSIX only (POSIX_ONLY).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

@@ -15,11 +15,11 @@ void AddOutputOptions(CLI::App* cmd, OutputOptions& options, bool addJson) {
                   "Print JSON Lines instead (strings carry the file's bytes, bytes above 127 as the code points "
                   "of the same value, unless --encoding is given)");
   cmd->add_option("--encoding", options.encodingName,
-                  "Code page of the file's text (an iconv name: cp1251, cp1252, latin1 ...): its texts are "
+                  "Code page of the file's text (cp1251, cp1252, latin1, UTF-8 ...; on Linux any name iconv knows): its texts are "
                   "printed as UTF-8, and texts typed on the command line or in a script are converted to it; the search "
                   "still runs on the file's bytes")
       ->check(CLI::Validator(
-          [](std::string& name) { return CheckEncodingName(name); }, "NAME", "an encoding iconv knows"));
+          [](std::string& name) { return CheckEncodingName(name); }, "NAME", "a known encoding"));
 }
 
 bool PrepareOutput(OutputOptions& options) {

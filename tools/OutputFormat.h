@@ -20,7 +20,7 @@ struct OutputOptions {
   TextEncoding encoding;     // set from encodingName by PrepareOutput
 };
 
-// Adds --encoding NAME (checked against iconv while the command line is
+// Adds --encoding NAME (checked by the system's converter while the command line is
 // parsed) and, unless the command has its own, --json to `cmd`.
 void AddOutputOptions(CLI::App* cmd, OutputOptions& options, bool addJson = true);
 // Sets the encoding from its name; false (after a message to standard error)

@@ -4,6 +4,7 @@
 // at the keyboard (marks, the inline editor, keys, tool calls, the dialog,
 // IDE events, a second IDE run) or prints what the IDE shows. `expect` makes
 // a script a test. This file holds the command table and the steps.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -513,6 +514,13 @@ int RunSession(SessionOptions& options) {
   if (options.script.empty() || options.script == "-") {
     lines = ReadScript(std::cin);
   } else {
+    // A folder opens as a stream on Linux and reads as an empty script: it is
+    // refused by name, as Windows refuses to open it.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(options.script, ignored)) {
+      std::cerr << "session: " << options.script << ": the script cannot be read: it is a folder\n";
+      return kExitUsage;
+    }
     std::ifstream in(options.script, std::ios::binary);
     if (!in) {
       std::cerr << "session: " << options.script << ": the script cannot be read\n";

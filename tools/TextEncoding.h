@@ -1,6 +1,7 @@
 // The front end's --encoding: the code page an application's text is written
-// in, and the conversions between it and the UTF-8 of the terminal (glibc's
-// iconv). Without an encoding every text passes byte for byte.
+// in, and the conversions between it and the UTF-8 of the terminal (the
+// system's: iconv on Linux, the code pages on Windows). Without an encoding
+// every text passes byte for byte.
 #pragma once
 
 #include <string>
@@ -11,8 +12,8 @@ namespace olvcli {
 class TextEncoding {
  public:
   // Chooses the file's code page by its iconv name ("cp1251", "latin1" ...);
-  // "" means none. False, with `error` naming the value, for a name iconv
-  // does not know or that cannot convert to and from UTF-8.
+  // "" means none. False, with `error` naming the value, for a name the
+  // system does not know or that cannot convert to and from UTF-8.
   bool Set(const std::string& name, std::string& error);
   bool IsSet() const { return !m_name.empty(); }
   const std::string& Name() const { return m_name; }
@@ -30,8 +31,8 @@ class TextEncoding {
   std::string m_name;
 };
 
-// Checks an encoding's name: "" when iconv converts with it both ways, else
-// the message naming the value.
+// Checks an encoding's name: "" when the system converts with it both ways,
+// else the message naming the value.
 std::string CheckEncodingName(const std::string& name);
 
 }  // namespace olvcli

@@ -21,9 +21,14 @@ void PrintTrace(std::ostream& out) {
 }
 
 std::string SettingsFilePath() {
+#ifdef _WIN32
+  const char kSeparator = '\\';
+#else
+  const char kSeparator = '/';
+#endif
   char folder[MAX_PATH];
   if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != 0) return "";
-  return std::string(folder) + "/Olvaren.xml";
+  return std::string(folder) + kSeparator + "Olvaren.xml";
 }
 
 }  // namespace olvcli

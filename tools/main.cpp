@@ -2,6 +2,7 @@
 // comes from its own file; main() only builds the command line and runs it.
 #include <iostream>
 
+#include "BinaryStdio.h"
 #include "Commands.h"
 #include "TraceOption.h"
 
@@ -19,6 +20,7 @@ const olvcli::AddCommandFn kCommands[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
+  olvcli::UseBinaryStdio();
   CLI::App app{"Olvaren front end: runs Team Developer outlines through the stand-in IDE", "olvaren"};
   app.require_subcommand(1);
   olvcli::CommandResult result;

@@ -101,3 +101,5 @@ olvaren_win_test(win32_controls_tests ${CONTROLS}/recorder.cpp ${CONTROLS}/butto
   ${CONTROLS}/combobox_test.cpp ${CONTROLS}/treeview_test.cpp ${CONTROLS}/dialog_template_test.cpp
   ${CONTROLS}/dialog_test.cpp ${CONTROLS}/dialog_keys_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/modules/win32_controls_tests.rc
   LIBS ${WIN32_LIBS} comctl32)
+include(${CMAKE_CURRENT_SOURCE_DIR}/Resources.cmake)
+include(${CMAKE_CURRENT_SOURCE_DIR}/FrontEnd.cmake)

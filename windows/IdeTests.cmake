@@ -38,14 +38,10 @@ olvaren_ide_test(ide_shell_tests ${SHELL_TESTS}/ShellTestSupport.cpp ${SHELL_TES
 add_dependencies(ide_shell_tests shell_fake_tool cdlli42)
 
 # The fixture of the add-in's tests: the stand-in IDE with Olvaren.dll loaded.
-# The front end's TextEncoding.cpp uses iconv, which MinGW lacks: until it
-# has a Windows branch, the report lines pass through as UTF-8.
-file(READ ${ROOT}/tools/TextEncoding.cpp TEXT_ENCODING_SOURCE)
-if(TEXT_ENCODING_SOURCE MATCHES "_WIN32")
-  set(TEXT_ENCODING ${ROOT}/tools/TextEncoding.cpp)
-else()
-  set(TEXT_ENCODING ${CMAKE_CURRENT_SOURCE_DIR}/standin/TextEncodingUtf8Only.cpp)
-endif()
+# Report lines are formatted as the front end prints them, with its text
+# encodings (the Windows code pages).
+set(TEXT_ENCODING ${ROOT}/tools/TextEncoding.cpp ${ROOT}/tools/TextEncodingWin32.cpp ${ROOT}/tools/CodePageNames.cpp
+  ${ROOT}/tools/CodePageTable.cpp ${ROOT}/tools/Utf8.cpp)
 add_library(olvaren_addin_test_support STATIC ${SUPPORT}/AddinIdeTest.cpp ${ROOT}/tools/ReportLineFormat.cpp
   ${ROOT}/tools/ItemFormat.cpp ${TEXT_ENCODING})
 target_include_directories(olvaren_addin_test_support PUBLIC ${SUPPORT} ${ROOT} ${ROOT}/tools)
@@ -71,7 +67,7 @@ add_dependencies(codejumper_tests olvaren_addin cdlli42)
 
 # The host's tests, with the probe build of the add-in.
 add_library(olvaren_addin_probe SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${MFC_DLLMODULE}
-  ${TESTS}/host/HostProbe.cpp ${MODULES}/OlvarenProbe.def)
+  ${TESTS}/host/HostProbe.cpp ${MODULES}/OlvarenProbe.def ${ADDIN_RC})
 set_target_properties(olvaren_addin_probe PROPERTIES OUTPUT_NAME OlvarenProbe)
 target_include_directories(olvaren_addin_probe PRIVATE ${ROOT} ${ROOT}/cdk ${PUGI_INCLUDE} ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_link_libraries(olvaren_addin_probe PRIVATE ${OLVAREN_ADDIN_LIBS})
@@ -83,3 +79,8 @@ olvaren_ide_test(host_tests ${HT}/HostTestSupport.cpp ${HT}/TraceTest.cpp ${HT}/
   ${ROOT}/host/StringSplitter.cpp
   LIBS olvide_shell olvide cdki42 olvmfc pugixml ${WIN32_LIBS})
 add_dependencies(host_tests olvaren_addin olvaren_addin_probe cdlli42 host_runtime_child)
+
+# The front end, linked with the stand-in IDE's DLLs.
+add_executable(olvaren $<TARGET_OBJECTS:olvaren_frontend_objects>)
+target_link_libraries(olvaren PRIVATE olvide_shell olvide cdki42 olvmfc olvstandin_win ${WIN32_LIBS})
+add_dependencies(olvaren cdlli42 olvaren_addin)

@@ -3,7 +3,6 @@
 // with their tokens, CDK notifications with their codes, keystrokes through
 // the keyboard hook with their modifier codes, and the swallowing rule.
 #include "HostTestSupport.h"
-#include "WineMarks.h"
 #include "cdk.h"
 #include "ide/cdk/CdkEvents.h"
 #include "standin.h"
@@ -33,7 +32,6 @@ protected:
 
 TEST_F(DispatchTest, ToolArgumentsAreSplitAtEveryBlank) {
   StartWithProbes({FALSE});
-  NEEDS_SEARCH_DIALOG();  // "x MassFinder" opens it
   struct Case {
     const char* arguments;
     const char* line;

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "AddinIdeTest.h"
-#include "WineMarks.h"
 #include "ide/shell/Shell.h"
 
 // The folder of this suite's own test outlines and expected reports.
@@ -28,13 +27,6 @@ struct FindOptions {
 
 class MassFinderTest : public AddinIdeTest {
 protected:
-  void SetUp() override {
-    AddinIdeTest::SetUp();
-    if (!HasFatalFailure()) {
-      NEEDS_SEARCH_DIALOG();
-    }
-  }
-
   // Marks the first item that starts on `line` of the main file.
   void MarkLine(int line);
   void InvokeTool(const std::string& arguments = "Tools MassFinder");

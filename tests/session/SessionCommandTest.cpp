@@ -116,6 +116,7 @@ TEST_F(SessionCommandTest, BadInputOfTheCommandLine) {
     const char* message;
   } cases[] = {
       {{"session", "samples/Olvaren_Jumps.app", "no-such.session"}, "no-such.session: the script cannot be read"},
+      {{"session", "samples/Olvaren_Jumps.app", "samples"}, "samples: the script cannot be read: it is a folder"},
       {{"session", "no-such.app", "-"}, "no-such.app"},
       {{"outline", "samples/Olvaren_Jumps.app", "--encoding", "nope"}, "unknown encoding 'nope'"},
       {{"find", "samples/Olvaren_Jumps.app", "x", "--encoding", "nope"}, "unknown encoding 'nope'"},

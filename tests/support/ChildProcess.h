@@ -15,6 +15,8 @@ struct ChildResult {
 
 // Forks; the child runs `body` and exits with its result (0 for success). The
 // parent waits at most `seconds` and kills the child when it is not done.
+// Windows has no fork: there the body runs on a thread of this process, which
+// is suspended when it is not done in time (ChildProcessWin32.cpp).
 ChildResult RunInChild(const std::function<int()>& body, int seconds);
 
 }  // namespace testsupport

@@ -6,10 +6,6 @@
 //   POSIX_ONLY("why");      first in a test of something Windows does not
 //                           have (FIFOs, fork, file size limits): skipped on
 //                           Windows; its body is compiled only elsewhere.
-//   NEEDS_SEARCH_DIALOG();  in a test that opens MassFinder's dialog, once
-//                           the add-in is loaded: skipped on Windows while
-//                           the loaded add-in DLL has no template 101 (not
-//                           built into the Windows DLL yet).
 //   TODO_WINE(EXPECT_...);  an expectation that holds on Windows as
 //                           documented but not under Wine: under Wine its
 //                           failure is reported as "[ TODO_WINE ]" and does
@@ -41,20 +37,8 @@ inline void Todo(bool failed, const char* file, int line, const char* what) {
     ADD_FAILURE_AT(file, line) << "marked TODO_WINE but holds under Wine: " << what;
 }
 
-// Whether the loaded add-in (or its probe build) has dialog template ID.
-inline bool AddinHasDialog(int id) {
-  for (const char* name : {"Olvaren.dll", "OlvarenProbe.dll"}) {
-    HMODULE module = GetModuleHandleA(name);
-    if (module && FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */)) return true;
-  }
-  return false;
-}
-
 }  // namespace winemarks
 
-#define NEEDS_SEARCH_DIALOG()               \
-  if (!::winemarks::AddinHasDialog(101)) \
-  GTEST_SKIP() << "not built yet: the search dialog's template is not in the Windows DLL"
 #define STANDIN_ONLY(why) GTEST_SKIP() << "stand-in only: " << why
 #define POSIX_ONLY(why) GTEST_SKIP() << "POSIX only: " << why
 #define TODO_WINE(statement)                                                                                   \
@@ -72,7 +56,6 @@ inline bool AddinHasDialog(int id) {
     }                                                                                                          \
   } while (0)
 #else
-#define NEEDS_SEARCH_DIALOG() static_cast<void>(0)
 #define POSIX_ONLY(why) static_cast<void>(0)
 #define STANDIN_ONLY(why) static_cast<void>(0)
 #define TODO_WINE(statement) \
