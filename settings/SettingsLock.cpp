@@ -37,7 +37,7 @@ BOOL CSettingsLock::Acquire(const CString& fileName, int timeoutMs)
     }
     for (int waited = 0;; waited += LOCK_POLL_MS)
     {
-        OVERLAPPED overlapped = {0};
+        OVERLAPPED overlapped = {};
         if (LockFileEx(m_hFile, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &overlapped))
             break;
         if (waited >= timeoutMs)
@@ -57,7 +57,7 @@ void CSettingsLock::Release()
         return;
     if (m_bHeld)
     {
-        OVERLAPPED overlapped = {0};
+        OVERLAPPED overlapped = {};
         UnlockFileEx(m_hFile, 0, 1, 0, &overlapped);
     }
     CloseHandle(m_hFile);

@@ -1,20 +1,9 @@
 # Olvaren.dll for 32-bit Windows. The add-in's source list is the one in
 # addin/CMakeLists.txt (read from there, so a file added to the add-in is
-# built here too). MFC, libstdc++ and libgcc are linked statically; the DLL
-# imports only Windows, cdki42.dll and pugixml.dll.
+# built here too). MFC, pugixml, libstdc++ and libgcc are linked statically;
+# the DLL imports only Windows and cdki42.dll.
 
-file(READ ${ROOT}/addin/CMakeLists.txt ADDIN_LISTS)
-string(REGEX MATCH "set\\(OLVAREN_ADDIN_SOURCES[^)]*\\)" ADDIN_SET "${ADDIN_LISTS}")
-string(REGEX MATCHALL "\\\${PROJECT_SOURCE_DIR}/[^ \t\r\n)]+" ADDIN_FILES "${ADDIN_SET}")
-set(ADDIN_SOURCES)
-foreach(f ${ADDIN_FILES})
-  string(REPLACE "\${PROJECT_SOURCE_DIR}" "${ROOT}" f "${f}")
-  list(APPEND ADDIN_SOURCES ${f})
-endforeach()
-list(LENGTH ADDIN_SOURCES n)
-if(n EQUAL 0)
-  message(FATAL_ERROR "addin/CMakeLists.txt: no OLVAREN_ADDIN_SOURCES list found")
-endif()
+include(${CMAKE_CURRENT_SOURCE_DIR}/AddinSources.cmake)
 # A resource script of the add-in (the search dialog), when there is one.
 file(GLOB ADDIN_RC ${ROOT}/resources/*.rc)
 if(ADDIN_RC)
@@ -29,21 +18,21 @@ add_library(olvaren_addin_objects OBJECT ${ADDIN_SOURCES} ${MFC_DLLMODULE})
 target_include_directories(olvaren_addin_objects PUBLIC ${ROOT} ${ROOT}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE})
 target_compile_options(olvaren_addin_objects PRIVATE -fno-exceptions)
 
-# Import libraries of cdki42.dll and pugixml.dll from what the objects use.
+# The import library of cdki42.dll from what the objects use.
 set(IMPORTS ${CMAKE_BINARY_DIR}/imports)
 add_custom_command(
-  OUTPUT ${IMPORTS}/libcdki42.a ${IMPORTS}/libpugixml.a
+  OUTPUT ${IMPORTS}/libcdki42.a
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/import-defs.sh ${CMAKE_NM} ${CMAKE_DLLTOOL} i386 ${IMPORTS}
           $<TARGET_OBJECTS:olvaren_addin_objects>
   DEPENDS olvaren_addin_objects $<TARGET_OBJECTS:olvaren_addin_objects> ${CMAKE_CURRENT_SOURCE_DIR}/import-defs.sh
   COMMAND_EXPAND_LISTS
   VERBATIM)
-add_custom_target(olvaren_imports DEPENDS ${IMPORTS}/libcdki42.a ${IMPORTS}/libpugixml.a)
+add_custom_target(olvaren_imports DEPENDS ${IMPORTS}/libcdki42.a)
 
 add_library(olvaren_addin SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${ROOT}/host/Olvaren.def ${ADDIN_RC})
 set_target_properties(olvaren_addin PROPERTIES OUTPUT_NAME Olvaren)
 add_dependencies(olvaren_addin olvaren_imports)
-target_link_libraries(olvaren_addin PRIVATE olvmfc ${IMPORTS}/libcdki42.a ${IMPORTS}/libpugixml.a ${WIN32_LIBS})
+target_link_libraries(olvaren_addin PRIVATE olvmfc pugixml ${IMPORTS}/libcdki42.a ${WIN32_LIBS})
 target_link_options(olvaren_addin PRIVATE -static-libgcc -static-libstdc++ -static)
 
 enable_testing()

@@ -19,8 +19,14 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 set(TESTS ${ROOT}/tests)
+# The real programs, when present (the tests that read them skip otherwise);
+# a Linux path, which Wine reaches through its drive Z:.
+get_filename_component(corpus ${ROOT}/../shared/corpus/real ABSOLUTE)
+set(OLVAREN_CORPUS_DIR ${corpus} CACHE PATH "Real Team Developer programs")
 
-add_library(olvstandin_win STATIC ${CMAKE_CURRENT_SOURCE_DIR}/standin/standin.cpp)
+# A DLL of its own, so that the program and every DLL it loads share one
+# key record and one debug-output capture (one vectored handler).
+add_library(olvstandin_win SHARED ${CMAKE_CURRENT_SOURCE_DIR}/standin/standin.cpp)
 target_include_directories(olvstandin_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_link_libraries(olvstandin_win PUBLIC ${WIN32_LIBS})
 
@@ -35,7 +41,7 @@ function(olvaren_win_test target)
   add_executable(${target} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${target} PRIVATE ${T_LIBS} olvstandin_win gtest gtest_main)
   target_compile_definitions(${target} PRIVATE
-    OLVAREN_CORPUS_DIR="" OLVAREN_SOURCE_DIR="${ROOT}" OLVAREN_MODULE_DIR="")
+    OLVAREN_CORPUS_DIR="${OLVAREN_CORPUS_DIR}" OLVAREN_SOURCE_DIR="${ROOT}" OLVAREN_MODULE_DIR="")
   # FARPROC is cast to the real signature, as every Win32 program does.
   target_compile_options(${target} PRIVATE -Wno-unused-function -Wno-unused-variable -Wno-cast-function-type)
 endfunction()

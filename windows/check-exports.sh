@@ -2,7 +2,9 @@
 # Checks the export table of the 32-bit Olvaren.dll as the IDE reads it:
 # exactly SWinDesignHookSet, GuptaTool and CenturaTool at ordinals 1, 2, 3,
 # undecorated; GuptaTool and CenturaTool at one address; and every entry
-# stdcall with two arguments (each return pops 8 bytes of arguments).
+# stdcall with two arguments (each return pops 8 bytes of arguments); and
+# no DLL imported besides Windows' own and the IDE's cdki42.dll (pugixml,
+# MFC and the compiler's runtime are inside).
 # Usage: check-exports.sh OBJDUMP Olvaren.dll
 set -uo pipefail
 objdump=$1 dll=$2
@@ -19,6 +21,10 @@ names=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\s*\[ *\([0-9]*\)\] \(\
   awk '{print $1 + 1, $2}' | sort -n)
 check "ordinal base" "1" "$(sed -n 's/.*Ordinal Base \([0-9]*\).*/\1/p' <<<"$headers" | grep . | sort -u | paste -sd ' ')"
 check "names by ordinal" "1 SWinDesignHookSet|2 GuptaTool|3 CenturaTool" "$(paste -sd '|' <<<"$names")"
+# Imports other than Windows' own system DLLs.
+windows_dlls='^(kernel32|user32|gdi32|shell32|comctl32|comdlg32|advapi32|ole32|oleaut32|msvcrt|ntdll)\.dll$'
+others=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z' | grep -vE "$windows_dlls" | sort -u | paste -sd ' ')
+check "DLLs imported besides Windows'" "cdki42.dll" "$others"
 rva() { awk -v o="$1" '$1 == o {print $2}' <<<"$rvas"; }
 check "CenturaTool is GuptaTool's body" "$(rva 2)" "$(rva 3)"
 for ordinal in 1 2; do

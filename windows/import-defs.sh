@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Import libraries for the two libraries the add-in links but this build
-# cannot produce for Windows: the CDK (cdki42.dll, the IDE's) and pugixml
-# (no Windows build of it ships with Debian). Reads the add-in's undefined
-# symbols, keeps those of each library and writes NAME.def and libNAME.a.
+# The import library of the one DLL the 32-bit add-in links but this build
+# cannot produce: the CDK (cdki42.dll, the IDE's own). Reads the add-in's
+# undefined symbols, keeps the CDK's and writes cdki42.def and libcdki42.a.
 # Usage: import-defs.sh NM DLLTOOL MACHINE OUTDIR OBJECT...
 set -euo pipefail
 nm=$1 dlltool=$2 machine=$3 out=$4
@@ -27,4 +26,3 @@ write() {  # NAME PATTERN
   "$dlltool" -m "$machine" -d "$out/$1.def" -l "$out/lib$1.a" -D "$1.dll"
 }
 write cdki42 '^((vtable|typeinfo|typeinfo name) for )?(CG[A-Za-z]+|CDK[A-Za-z]+)([:(]|$)'
-write pugixml '^((vtable|typeinfo|typeinfo name) for )?pugi::'

@@ -1,10 +1,11 @@
 // The CDK module's plain functions and its export table: the two functions
-// bound by name, and the design hook entry under its ordinal.
+// bound by name, and the design hook entry under its ordinal. C names, so
+// that a .def file can name them on Windows (windows/modules/cdki42.def).
 #include "CdkAccess.h"
 #include "CdkEvents.h"
 #include "standin.h"
 
-namespace {
+extern "C" {
 
 // Non-zero when the item came into the outline from an included library.
 BOOL WINAPI CDKIsItemIncluded(HOUTLINE hOutline, HITEM hItem) {
@@ -27,6 +28,10 @@ BOOL WINAPI CdkDesignHookSet(HWND /*hWndMain*/, DWORD /*dwReserved*/) {
   sink->OnRegistrationHookSet();
   return TRUE;
 }
+
+}  // extern "C"
+
+namespace {
 
 // The signatures as the add-in binds them.
 [[maybe_unused]] constexpr PFN_CDKISITEMINCLUDED kIsItemIncluded = &CDKIsItemIncluded;

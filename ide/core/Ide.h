@@ -19,8 +19,14 @@
 
 namespace ide {
 
+// The types of HOUTLINE and HITEM (a DWORD: unsigned long on Windows).
+#ifdef _WIN32
+using OutlineHandle = unsigned long;
+using ItemHandle = unsigned long;
+#else
 using OutlineHandle = uint32_t;
 using ItemHandle = uint32_t;
+#endif
 
 constexpr ItemHandle ToItemHandle(ItemId id) { return id == kNoItem ? 0u : id + 1u; }
 constexpr ItemId ToItemId(ItemHandle h) { return h == 0u ? kNoItem : h - 1u; }

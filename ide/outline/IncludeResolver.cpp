@@ -8,6 +8,10 @@
 #include <climits>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace ide {
 namespace {
 
@@ -25,9 +29,16 @@ bool IsDirectory(const std::string& p) {
 std::string FindEntry(const std::string& dir, const std::string& part) {
   const std::string exact = dir + "/" + part;
   struct stat st;
+#ifdef _WIN32
+  // Windows finds the entry under any case; the name is taken from the
+  // folder, so that it reads as the file is named there.
+  DIR* d = opendir(dir.c_str());
+  if (!d) return stat(exact.c_str(), &st) == 0 ? exact : std::string();
+#else
   if (stat(exact.c_str(), &st) == 0) return exact;
   DIR* d = opendir(dir.c_str());
   if (!d) return {};
+#endif
   std::string found;
   while (dirent* e = readdir(d)) {
     if (strcasecmp(e->d_name, part.c_str()) == 0) {
@@ -77,7 +88,11 @@ std::string ResolveInclude(const std::string& rawName, const std::string& includ
   }
   if (parts.empty()) return {};
   std::vector<std::string> dirs;
+#ifdef _WIN32
+  const size_t slash = includingFile.find_last_of("/\\");
+#else
   const size_t slash = includingFile.find_last_of('/');
+#endif
   dirs.push_back(slash == std::string::npos ? std::string(".") : includingFile.substr(0, slash));
   dirs.insert(dirs.end(), includeDirs.begin(), includeDirs.end());
   const std::vector<std::string> base{parts.back()};
@@ -92,10 +107,26 @@ std::string ResolveInclude(const std::string& rawName, const std::string& includ
   return {};
 }
 
+#ifdef _WIN32
+// The full path of an existing file, one spelling for every way to name it:
+// forward slashes, and in lower case, since Windows' names ignore case.
+std::string CanonicalPath(const std::string& path) {
+  char buf[MAX_PATH * 4];
+  const DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
+  if (n == 0 || n >= sizeof buf || GetFileAttributesA(buf) == INVALID_FILE_ATTRIBUTES) return {};
+  std::string full(buf, n);
+  for (char& c : full) {
+    if (c == '\\') c = '/';
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return full;
+}
+#else
 std::string CanonicalPath(const std::string& path) {
   char buf[PATH_MAX];
   if (!realpath(path.c_str(), buf)) return {};
   return buf;
 }
+#endif
 
 }  // namespace ide

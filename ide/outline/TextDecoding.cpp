@@ -1,6 +1,7 @@
 // File reading and byte-order-mark handling for the outline reader.
 #include "ide/outline/TextDecoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,17 @@
 #include <unistd.h>
 
 namespace ide {
+namespace {
+
+#ifdef _WIN32
+// Windows' C runtime opens in text mode unless told otherwise, which would
+// turn CR LF into LF and stop at a Ctrl+Z; there are no FIFOs to stall on.
+constexpr int kOpenFlags = O_RDONLY | O_BINARY;
+#else
+constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+#endif
+
+}  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
   // Only a regular file is read. The name is checked first and opened without
@@ -23,7 +35,7 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
     error = "cannot read file: not a regular file";
     return false;
   }
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(path.c_str(), kOpenFlags);
   if (fd < 0) {
     error = std::string("cannot open file: ") + std::strerror(errno);
     return false;
@@ -40,7 +52,7 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
   bool bad = false;
   for (;;) {
     if (got == data.size()) data.resize(data.size() * 2);
-    const ssize_t n = read(fd, &data[got], data.size() - got);
+    const auto n = read(fd, &data[got], static_cast<unsigned>(std::min<size_t>(data.size() - got, 1u << 30)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       bad = true;

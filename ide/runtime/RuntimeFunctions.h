@@ -1,10 +1,12 @@
 // The runtime library's outline, editor and error-log functions, over the
-// IDE's state. Exported by their Windows names through RuntimeExports.cpp.
+// IDE's state. Exported by their Windows names through RuntimeExports.cpp
+// (on Windows, windows/modules/cdlli42.def names them: hence C names).
 #pragma once
 
 #include "cdlli.h"
 
 namespace runtime {
+extern "C" {
 
 BOOL WINAPI ErrorLogOpen();
 BOOL WINAPI ErrorLogClear();
@@ -20,4 +22,5 @@ BOOL WINAPI OutlineActivateUIView(HOUTLINE hOutline);
 BOOL WINAPI OutlineIsUIViewActive(HOUTLINE hOutline);
 int WINAPI OutlineDoUICommand(HOUTLINE hOutline, HITEM hItem, int command, const char* text);
 
+}  // extern "C"
 }  // namespace runtime

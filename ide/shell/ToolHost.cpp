@@ -23,6 +23,8 @@ bool ToolHost::Load(const std::string& name, HWND mainWindow) {
   if (module == nullptr) {
     lastError_ = standin::LastModuleError();
     if (lastError_.empty()) lastError_ = name + ": cannot be loaded";
+    // Windows' loader says why but not which module: name it.
+    else if (lastError_.find(name) == std::string::npos) lastError_ = name + ": " + lastError_;
     return false;
   }
   tools_.push_back(Tool{name, module});

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestFolders.h"
 #include "standin.h"
 
 const char kFreshSettings[] =
@@ -21,15 +22,15 @@ const char kFreshSettings[] =
     "</everything>\n";
 
 void HostTest::SetUp() {
-  char pattern[] = "/tmp/olvaren-host-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  folder_ = pattern;
-  setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+  folder_ = testsupport::MakeTempFolder("olvaren-host");
+  ASSERT_NE(folder_, "");
+  ASSERT_TRUE(testsupport::SetSettingsFolder(folder_));
   ide::Ide::Instance().Reset();
 }
 
 void HostTest::TearDown() {
   ExitIde();
+  testsupport::RestoreSettingsFolder();
   ide::Ide::Instance().Reset();
   standin::ReleaseAllKeys();
   std::error_code ignored;

@@ -22,21 +22,36 @@ TEST_F(LifecycleTest, BindsEveryRuntimeFunction) {
 }
 
 // The add-in loaded from a module folder without the runtime library: run in
-// a child process from a copy of the module folder that lacks cdlli42.so.
+// a child process from a copy of the module folder that lacks the runtime module.
 TEST_F(LifecycleTest, MissingRuntimeLibraryLeavesItsFunctionsUnbound) {
   namespace fs = std::filesystem;
+#ifdef _WIN32
+  const std::string moduleDir = standin::ModuleFolder(), extension = ".dll", program = "host_runtime_child.exe";
+#else
+  const std::string moduleDir = OLVAREN_MODULE_DIR, extension = ".so", program = "host_runtime_child";
+#endif
   fs::path modules = Folder() + "/modules";
   fs::create_directory(modules);
-  for (const fs::directory_entry& entry : fs::directory_iterator(OLVAREN_MODULE_DIR)) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(moduleDir)) {
     std::string name = entry.path().filename().string();
-    if ((entry.path().extension() == ".so" && name != "cdlli42.so") || name == "host_runtime_child")
+    if ((entry.path().extension() == extension && name != "cdlli42" + extension) || name == program)
       fs::copy_file(entry.path(), modules / name);
   }
-  FILE* child = popen((modules / "host_runtime_child").c_str(), "r");
+#ifdef _WIN32
+  // Windows also looks for a DLL in the current folder: run the child there.
+  const std::string command = "cd /d \"" + fs::path(modules).make_preferred().string() + "\" && " + program;
+  FILE* child = _popen(command.c_str(), "r");
+#else
+  FILE* child = popen((modules / program).c_str(), "r");
+#endif
   ASSERT_NE(child, nullptr);
   char line[64] = "";
   ASSERT_NE(fgets(line, sizeof(line), child), nullptr);
+#ifdef _WIN32
+  _pclose(child);
+#else
   pclose(child);
+#endif
   EXPECT_STREQ(line, "000000000000011\n");
 }
 

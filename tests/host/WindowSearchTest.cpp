@@ -1,6 +1,7 @@
 // The searches for the IDE's outline tree view and in-place edit control,
 // run by the probe build over window trees built here and over the stand-in
 // IDE's own window tree.
+#include <windows.h>  // before commctrl.h, which needs its types
 #include <commctrl.h>
 
 #include "HostTestSupport.h"

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "CdkEvents.h"
+#include "TestFolders.h"
 
 namespace cdktest {
 namespace {
@@ -16,9 +17,8 @@ void WriteFile(const std::string& path, const char* text) {
 }  // namespace
 
 void CdkOutlineTest::SetUp() {
-  char pattern[] = "/tmp/olvaren_cdk_XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  dir_ = pattern;
+  dir_ = testsupport::MakeTempFolder("olvaren_cdk");
+  ASSERT_NE(dir_, "");
   appPath_ = dir_ + "/cdkapp.apt";
   WriteFile(appPath_, kAppText);
   WriteFile(dir_ + "/cdklib.apl", kLibText);

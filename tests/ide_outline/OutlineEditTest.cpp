@@ -218,13 +218,13 @@ TEST_F(OutlineEdit, RefusedEditsChangeNothing) {
 // item record's small fields; they read back whole, from the reader and after edits.
 TEST(OutlineLongSpans, ReadAndEditedTextsComeBackWhole) {
   const std::string longTitle(300, 'x');
-  const std::string far(280, ' ');
+  const std::string farGap(280, ' ');
   Outline o;
   ide::LoadStatus s = LoadText(".head 0 +  Application Description: long\n"
                                ".head 1 +  Global Declarations\n"
                                ".head 2 +  Variables\n"
                                ".head 3 -  " + longTitle + "\n"
-                               ".head 3 -  Number:" + far + "nFar\n"
+                               ".head 3 -  Number:" + farGap + "nFar\n"
                                ".head 3 -  Number: nNear\n",
                                o);
   ASSERT_TRUE(s) << s.Message();

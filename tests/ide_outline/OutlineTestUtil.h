@@ -2,31 +2,33 @@
 // loading an outline from text written into it.
 #pragma once
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "TestFolders.h"
 #include "ide/outline/OutlineReader.h"
 
 namespace ide_test {
 
 class TempDir {
  public:
-  TempDir() {
-    char tmpl[] = "/tmp/olv_outline_XXXXXX";
-    path_ = mkdtemp(tmpl);
+  TempDir() : path_(testsupport::MakeTempFolder("olv_outline")) {}
+  ~TempDir() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
   }
-  ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
   const std::string& path() const { return path_; }
   std::string Write(const std::string& name, const std::string& content) const {
     const std::string p = path_ + "/" + name;
-    std::system(("mkdir -p \"$(dirname '" + p + "')\"").c_str());
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(p).parent_path(), ignored);
     FILE* f = std::fopen(p.c_str(), "wb");
+    if (f == nullptr) return p;
     std::fwrite(content.data(), 1, content.size(), f);
     std::fclose(f);
     return p;

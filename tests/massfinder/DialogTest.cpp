@@ -110,7 +110,11 @@ TEST_F(DialogTest, SearchShowsTheWaitCursorAndTakesItDown) {
   InvokeTool();
   const int changes = standin::CursorChanges();
   Find("shape");
+#ifndef _WIN32  // Windows keeps no count of cursor changes: only the stand-in can say the wait cursor came
   EXPECT_GE(standin::CursorChanges() - changes, 2);
+#else
+  static_cast<void>(changes);
+#endif
   EXPECT_NE(standin::CurrentCursorId(), 32514);  // IDC_WAIT
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "ReportLineFormat.h"
+#include "TestFolders.h"
 #include "standin.h"
 
 std::string CorpusDir() {
@@ -30,15 +31,15 @@ void WriteTextFile(const std::string& path, const std::string& text) {
 }
 
 void AddinIdeTest::SetUp() {
-  char pattern[] = "/tmp/olvaren-addin-test-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  folder_ = pattern;
-  setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+  folder_ = testsupport::MakeTempFolder("olvaren-addin-test");
+  ASSERT_NE(folder_, "");
+  ASSERT_TRUE(testsupport::SetSettingsFolder(folder_));
   StartIde();
 }
 
 void AddinIdeTest::TearDown() {
   ExitIde();
+  testsupport::RestoreSettingsFolder();
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }

@@ -3,6 +3,9 @@
 //   STANDIN_ONLY("why");    first in a test that checks what only the
 //                           stand-in has (a record, a test hook): skipped on
 //                           Windows.
+//   POSIX_ONLY("why");      first in a test of something Windows does not
+//                           have (FIFOs, fork, file size limits): skipped on
+//                           Windows; its body is compiled only elsewhere.
 //   TODO_WINE(EXPECT_...);  an expectation that holds on Windows as
 //                           documented but not under Wine: under Wine its
 //                           failure is reported as "[ TODO_WINE ]" and does
@@ -37,6 +40,7 @@ inline void Todo(bool failed, const char* file, int line, const char* what) {
 }  // namespace winemarks
 
 #define STANDIN_ONLY(why) GTEST_SKIP() << "stand-in only: " << why
+#define POSIX_ONLY(why) GTEST_SKIP() << "POSIX only: " << why
 #define TODO_WINE(statement)                                                                                   \
   do {                                                                                                         \
     if (::winemarks::OnWine()) {                                                                               \
@@ -52,6 +56,7 @@ inline void Todo(bool failed, const char* file, int line, const char* what) {
     }                                                                                                          \
   } while (0)
 #else
+#define POSIX_ONLY(why) static_cast<void>(0)
 #define STANDIN_ONLY(why) static_cast<void>(0)
 #define TODO_WINE(statement) \
   do {                       \

@@ -75,10 +75,18 @@ TEST(ShellFolders, AppData) {
 }
 #endif
 
-// Headless message boxes are recorded and answered with the default button.
+// Headless message boxes are recorded and answered with the default button
+// (on Windows by the test helpers' hook, so that no box waits for a user).
 TEST(MessageBoxes, RecordedAndAnsweredWithDefaultButton) {
-  STANDIN_ONLY("a real message box waits for the user");
   standin::ClearMessageBoxes();
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "OlvBoxOwner";
+  RegisterClassA(&wc);
+  HWND owner = CreateWindowExA(0, "OlvBoxOwner", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+  ASSERT_NE(owner, nullptr);
   struct Case {
     UINT style;
     int answer;
@@ -91,14 +99,17 @@ TEST(MessageBoxes, RecordedAndAnsweredWithDefaultButton) {
                         {MB_RETRYCANCEL, IDRETRY}};
   for (const Case& c : cases) EXPECT_EQ(MessageBoxA(nullptr, "text", "caption", c.style), c.answer) << c.style;
   standin::QueueMessageBoxAnswer(IDNO);
-  EXPECT_EQ(MessageBoxA(reinterpret_cast<HWND>(0x10), "An Error Occured!", "Olvaren", MB_OK | MB_ICONERROR), IDNO);
+  EXPECT_EQ(MessageBoxA(owner, "An Error Occured!", "Olvaren", MB_OK | MB_ICONERROR), IDNO);
   auto boxes = standin::TakeMessageBoxes();
   ASSERT_EQ(boxes.size(), 7u);
-  EXPECT_EQ(boxes.back().owner, reinterpret_cast<HWND>(0x10));
+  EXPECT_EQ(boxes.front().owner, nullptr);
+  EXPECT_EQ(boxes.back().owner, owner);
   EXPECT_EQ(boxes.back().text, "An Error Occured!");
   EXPECT_EQ(boxes.back().caption, "Olvaren");
   EXPECT_EQ(boxes.back().style, static_cast<UINT>(MB_OK | MB_ICONERROR));
   EXPECT_TRUE(standin::MessageBoxes().empty());
+  DestroyWindow(owner);
+  UnregisterClassA("OlvBoxOwner", wc.hInstance);
 }
 
 TEST(DebugOutput, OneEntryPerCall) {

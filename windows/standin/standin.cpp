@@ -24,11 +24,124 @@ LONG CALLBACK CaptureDebugString(EXCEPTION_POINTERS* info) {
   return EXCEPTION_CONTINUE_EXECUTION;
 }
 
+// Message boxes: a CBT hook on the thread that loaded this DLL sees each box
+// as it is activated and records it; a timer answers it from the box's own
+// modal loop (with the queued answer, or else its default button), so that
+// no box blocks a test. The
+// style is read back from the box: its buttons and its system icon.
+std::vector<standin::MessageBoxRecord>* g_boxes = nullptr;
+std::vector<int>* g_answers = nullptr;
+std::vector<HWND>* g_unanswered = nullptr;
+HHOOK g_cbtHook = nullptr;
+
+struct BoxParts {
+  std::string text;
+  HICON icon = nullptr;
+  int defaultButton = 0;
+};
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
+  BoxParts* parts = reinterpret_cast<BoxParts*>(param);
+  char cls[16] = "";
+  GetClassNameA(child, cls, sizeof cls);
+  const LONG style = GetWindowLongA(child, GWL_STYLE);
+  if (lstrcmpiA(cls, "Button") == 0 && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+    parts->defaultButton = GetDlgCtrlID(child);
+  if (lstrcmpiA(cls, "Static") != 0) return TRUE;
+  if ((style & SS_TYPEMASK) == SS_ICON) {
+    parts->icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+  } else {
+    char text[4096] = "";
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0] != '\0') parts->text = text;
+  }
+  return TRUE;
+}
+
+UINT BoxStyle(HWND box, HICON icon) {
+  auto has = [box](int id) { return GetDlgItem(box, id) != nullptr; };
+  UINT style = MB_OK;
+  if (has(IDABORT)) style = MB_ABORTRETRYIGNORE;
+  else if (has(IDYES) && has(IDCANCEL)) style = MB_YESNOCANCEL;
+  else if (has(IDYES)) style = MB_YESNO;
+  else if (has(IDRETRY)) style = MB_RETRYCANCEL;
+  else if (has(IDCANCEL) && has(IDOK)) style = MB_OKCANCEL;
+  const struct { LPCSTR id; UINT flag; } icons[] = {
+      {IDI_HAND, MB_ICONHAND}, {IDI_QUESTION, MB_ICONQUESTION},
+      {IDI_EXCLAMATION, MB_ICONEXCLAMATION}, {IDI_ASTERISK, MB_ICONASTERISK}};
+  for (const auto& i : icons)
+    if (icon != nullptr && LoadIconA(nullptr, i.id) == icon) style |= i.flag;
+  return style;
+}
+
+// A message box is a dialog whose dialog procedure is user32's own (an
+// application's dialogs have theirs in their own modules).
+bool IsMessageBox(HWND box) {
+  char cls[16] = "";
+  GetClassNameA(box, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") != 0) return false;
+  LONG_PTR proc = IsWindowUnicode(box) ? GetWindowLongPtrW(box, DWLP_DLGPROC) : GetWindowLongPtrA(box, DWLP_DLGPROC);
+  HMODULE owner = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(proc), &owner);
+  return owner != nullptr && owner == GetModuleHandleA("user32.dll");
+}
+
+// Answers the box once its modal loop runs (its default button is set by
+// then): the queued answer kept on the box, or else the default button.
+VOID CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  std::vector<HWND> boxes;
+  {
+    std::lock_guard<std::mutex> g(g_lock);
+    boxes.swap(*g_unanswered);
+  }
+  for (HWND box : boxes) {
+    if (!IsWindow(box)) continue;
+    int answer = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(box, "olvaren.answer")));
+    if (answer == 0) {
+      BoxParts parts;
+      EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&parts));
+      answer = parts.defaultButton;
+    }
+    const int order[] = {IDOK, IDYES, IDRETRY, IDABORT, IDCANCEL, IDNO, IDIGNORE};
+    for (int id : order)
+      if (answer == 0 && GetDlgItem(box, id) != nullptr) answer = id;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+  }
+}
+
+LRESULT CALLBACK WatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    if (IsMessageBox(box) && GetPropA(box, "olvaren.recorded") == nullptr) {
+      SetPropA(box, "olvaren.recorded", box);
+      BoxParts parts;
+      EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&parts));
+      char caption[1024] = "";
+      GetWindowTextA(box, caption, sizeof caption);
+      std::lock_guard<std::mutex> g(g_lock);
+      g_boxes->push_back({GetWindow(box, GW_OWNER), parts.text, caption, BoxStyle(box, parts.icon)});
+      if (!g_answers->empty()) {
+        SetPropA(box, "olvaren.answer", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(g_answers->front())));
+        g_answers->erase(g_answers->begin());
+      }
+      g_unanswered->push_back(box);
+      SetTimer(nullptr, 0, 0, AnswerBoxes);
+    }
+  }
+  return CallNextHookEx(g_cbtHook, code, wParam, lParam);
+}
+
 struct Installer {
   Installer() {
     g_debug = new std::vector<std::string>;
     g_held = new std::vector<UINT>;
+    g_boxes = new std::vector<standin::MessageBoxRecord>;
+    g_answers = new std::vector<int>;
+    g_unanswered = new std::vector<HWND>;
     AddVectoredExceptionHandler(1, CaptureDebugString);
+    g_cbtHook = SetWindowsHookExA(WH_CBT, WatchMessageBoxes, nullptr, GetCurrentThreadId());
   }
 } g_installer;
 
@@ -137,11 +250,30 @@ std::vector<std::string> TakeDebugOutput() {
 
 void ClearDebugOutput() { TakeDebugOutput(); }
 
-// Stand-in only: Windows keeps no record of message boxes or cursor changes.
-std::vector<MessageBoxRecord> MessageBoxes() { return {}; }
-std::vector<MessageBoxRecord> TakeMessageBoxes() { return {}; }
-void ClearMessageBoxes() {}
-void QueueMessageBoxAnswer(int) {}
+std::vector<MessageBoxRecord> MessageBoxes() {
+  std::lock_guard<std::mutex> g(g_lock);
+  return *g_boxes;
+}
+
+std::vector<MessageBoxRecord> TakeMessageBoxes() {
+  std::lock_guard<std::mutex> g(g_lock);
+  std::vector<MessageBoxRecord> out;
+  out.swap(*g_boxes);
+  return out;
+}
+
+void ClearMessageBoxes() {
+  std::lock_guard<std::mutex> g(g_lock);
+  g_boxes->clear();
+  g_answers->clear();
+}
+
+void QueueMessageBoxAnswer(int id) {
+  std::lock_guard<std::mutex> g(g_lock);
+  g_answers->push_back(id);
+}
+
+// Stand-in only: Windows keeps no record of cursor changes.
 // The system cursor shown now, found among the shared system cursors.
 WORD CurrentCursorId() {
   HCURSOR shown = GetCursor();

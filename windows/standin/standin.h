@@ -1,9 +1,10 @@
 // The stand-in's test helpers (compat/win32/standin.h) for the tests that
 // run on real Win32: the same names, done with Windows' own means. Keys go
 // through SendInput; the debug output is read back from the exception that
-// OutputDebugStringA raises; the module folder is the executable's folder.
-// What only the stand-in can do (recorded message boxes, the cursor record)
-// is declared here so the tests compile, and those tests mark themselves
+// OutputDebugStringA raises; message boxes are recorded and answered by a
+// CBT hook on the thread that loaded the helpers; the module folder is the
+// executable's folder. What only the stand-in can do (the cursor record) is
+// declared here so the tests compile, and those tests mark themselves
 // stand-in only (tests/support/WineMarks.h). Module tables come from .def
 // and .rc files on Windows: the table macros expand to nothing.
 #ifndef OLVAREN_WINDOWS_STANDIN_H

@@ -1,0 +1,51 @@
+# The stand-in IDE on 64-bit Windows, against the real Win32: the outline
+# library and the IDE core (olvide.dll), the CDK module cdki42.dll and the
+# runtime module cdlli42.dll, the shell (olvide_shell.dll), and the add-in
+# built for x86_64 from the same source list as the 32-bit product, so that
+# the add-in's end-to-end tests run in-process under wine64.
+#
+# Exports: olvide.dll and olvide_shell.dll are the stand-in's own libraries
+# and export everything, as their Linux builds do (MinGW's default when a DLL
+# names no exports). cdki42.dll exports exactly the CDK's classes and
+# functions, marked CDKAPI (__declspec(dllexport) while it is built, the
+# counterpart of the default visibility they carry on Linux), and its plain
+# entries by ordinal from windows/modules/cdki42.def; cdlli42.dll's table
+# is windows/modules/cdlli42.def.
+
+set(IDE ${ROOT}/ide)
+set(MODULES ${CMAKE_CURRENT_SOURCE_DIR}/modules)
+
+file(GLOB IDE_OUTLINE_SOURCES CONFIGURE_DEPENDS ${IDE}/outline/*.cpp)
+add_library(olvide SHARED ${IDE_OUTLINE_SOURCES} ${IDE}/core/Ide.cpp)
+target_include_directories(olvide PUBLIC ${ROOT})
+target_link_libraries(olvide PUBLIC olvmfc)
+
+file(GLOB IDE_CDK_SOURCES CONFIGURE_DEPENDS ${IDE}/cdk/*.cpp)
+add_library(cdki42 SHARED ${IDE_CDK_SOURCES} ${MODULES}/cdki42.def)
+target_include_directories(cdki42 PUBLIC ${IDE}/cdk ${ROOT}/cdk PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/standin)
+target_compile_definitions(cdki42 PRIVATE "CDKAPI=__declspec(dllexport)")
+target_link_libraries(cdki42 PUBLIC olvmfc PRIVATE olvide)
+
+file(GLOB IDE_RUNTIME_SOURCES CONFIGURE_DEPENDS ${IDE}/runtime/*.cpp)
+add_library(cdlli42 SHARED ${IDE_RUNTIME_SOURCES} ${MODULES}/cdlli42.def)
+target_include_directories(cdlli42 PRIVATE ${ROOT}/cdk ${CMAKE_CURRENT_SOURCE_DIR}/standin)
+target_link_libraries(cdlli42 PRIVATE olvide olvmfc)
+
+file(GLOB IDE_SHELL_SOURCES CONFIGURE_DEPENDS ${IDE}/shell/*.cpp)
+add_library(olvide_shell SHARED ${IDE_SHELL_SOURCES})
+target_include_directories(olvide_shell PUBLIC ${ROOT} ${ROOT}/cdk)
+target_link_libraries(olvide_shell PUBLIC olvide cdki42 olvstandin_win ${WIN32_LIBS})
+
+# The add-in for x86_64: the same sources as Olvaren.dll for i686, with the
+# MFC stand-in as a DLL (shared with the IDE, as on Linux) and the exports
+# without stdcall decoration (x86_64 has one calling convention).
+include(${CMAKE_CURRENT_SOURCE_DIR}/AddinSources.cmake)
+file(GLOB ADDIN_RC ${ROOT}/resources/*.rc)
+add_library(olvaren_addin_objects OBJECT ${ADDIN_SOURCES})
+target_include_directories(olvaren_addin_objects PUBLIC ${ROOT} ${ROOT}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE})
+target_compile_options(olvaren_addin_objects PRIVATE -fno-exceptions)
+set(OLVAREN_ADDIN_LIBS olvmfc pugixml cdki42 ${WIN32_LIBS})
+add_library(olvaren_addin SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${MFC_DLLMODULE}
+  ${MODULES}/Olvaren64.def ${ADDIN_RC})
+set_target_properties(olvaren_addin PROPERTIES OUTPUT_NAME Olvaren)
+target_link_libraries(olvaren_addin PRIVATE ${OLVAREN_ADDIN_LIBS})
