@@ -18,6 +18,9 @@ struct ProgramResult {
 // empty (the add-in's settings folder). On Windows (RunOlvarenWin32.cpp) the
 // settings folder is the "AppData" shell folder, pointed at `configHome` for
 // the run and put back after it.
+// The built front end's path (olvaren, or olvaren.exe on Windows).
+std::string OlvarenProgram();
+
 ProgramResult RunOlvaren(const std::vector<std::string>& args, const std::string& dir = "",
                          const std::string& configHome = "");
 

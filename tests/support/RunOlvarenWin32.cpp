@@ -57,10 +57,12 @@ private:
 
 }  // namespace
 
+std::string OlvarenProgram() { return ProgramFolder() + "\\olvaren.exe"; }
+
 ProgramResult RunOlvaren(const std::vector<std::string>& args, const std::string& dir,
                          const std::string& configHome) {
   ProgramResult r;
-  const std::string program = ProgramFolder() + "\\olvaren.exe";
+  const std::string program = OlvarenProgram();
   ProgramRun run;
   if (configHome.empty()) {
     run = RunProgram(program, args, dir, {}, 120);
