@@ -1,6 +1,7 @@
 // The front end `olvaren` as a user runs it: the outline listing of the
 // sample and of real programs, its line format, and its errors and warnings.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -18,6 +19,7 @@
 
 #include "ChildProcess.h"
 #include "RunOlvaren.h"
+#include "TestFolders.h"
 #include "WineMarks.h"
 #include "ide/outline/OutlineReader.h"
 
@@ -67,6 +69,45 @@ void ExpectListingMatches(const std::string& file, const std::vector<std::string
 }
 
 const std::string kSample = std::string(OLVAREN_SOURCE_DIR) + "/samples/Olvaren_Sample.app";
+
+// The settings folder as the add-in reads it; "" when there is none.
+std::string AppData() {
+  char path[MAX_PATH] = "";
+  return SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK ? path : "";
+}
+
+// A run given a settings folder: the child's --help names the settings file
+// in it, and this process's settings folder is as before the run, whether it
+// was the user's own or one a test had set.
+TEST(FrontEnd, ChildGetsItsSettingsFolderAndOursComesBack) {
+  const std::string child = testsupport::MakeTempFolder("olvaren-fe-child");
+  const std::string ours = testsupport::MakeTempFolder("olvaren-fe-ours");
+  ASSERT_NE(child, "");
+  ASSERT_NE(ours, "");
+  const struct {
+    const char* what;
+    const std::string* set;  // this process's settings folder before the run; nullptr: the user's own
+  } cases[] = {
+      {"user's own folder", nullptr},
+      {"a test's folder", &ours},
+      {"the user's own again", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.set != nullptr)
+      ASSERT_TRUE(testsupport::SetSettingsFolder(*c.set));
+    else
+      testsupport::RestoreSettingsFolder();
+    const std::string before = AppData();
+    testsupport::ProgramResult r = RunOlvaren({"--help"}, "", child);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Settings file of the add-in: " + child), std::string::npos) << r.out;
+    EXPECT_EQ(AppData(), before);
+  }
+  testsupport::RestoreSettingsFolder();
+  std::filesystem::remove_all(child);
+  std::filesystem::remove_all(ours);
+}
 
 TEST(FrontEnd, HelpListsTheSubcommands) {
   testsupport::ProgramResult r = RunOlvaren({"--help"});
