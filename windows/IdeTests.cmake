@@ -88,6 +88,7 @@ add_dependencies(host_tests olvaren_addin olvaren_addin_probe cdlli42 host_runti
 add_executable(olvaren $<TARGET_OBJECTS:olvaren_frontend_objects>)
 target_link_libraries(olvaren PRIVATE olvide_shell olvide cdki42 olvmfc olvstandin_win ${WIN32_LIBS})
 add_dependencies(olvaren cdlli42 olvaren_addin)
+add_dependencies(frontend_tests olvaren)  # its RunOlvaren test starts olvaren.exe
 
 # The front end run as a user runs it: its outline listing and errors, and
 # its session language, JSON output and --encoding.
