@@ -22,6 +22,10 @@ const olvcli::AddCommandFn kCommands[] = {
 int main(int argc, char** argv) {
   olvcli::UseBinaryStdio();
   CLI::App app{"Olvaren front end: runs Team Developer outlines through the stand-in IDE", "olvaren"};
+  // Options are "-x" and "--x" on every system: a path beginning with "/"
+  // stays a path, also on Windows (where CLI11 would take "/x" for an option).
+  // Set before the subcommands are added, which copy it.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   olvcli::CommandResult result;
   for (olvcli::AddCommandFn add : kCommands) add(app, result);

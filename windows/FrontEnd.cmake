@@ -4,7 +4,8 @@
 #   libraries; they are linked where the stand-in IDE's libraries are built.
 #   Run under Wine: frontend_tests.exe, the pieces that need no IDE (--encoding's
 #   code pages held to iconv's reference, the command-line quoting and the
-#   child process runner).
+#   child process runner; its RunOlvaren test starts olvaren.exe, which
+#   IdeTests.cmake links).
 
 # CLI11 (header-only, Debian's libcli11-dev) alone in a folder of its own, as
 # pugixml's headers are.

@@ -1,11 +1,13 @@
 # The stand-in IDE's tests and the add-in's end-to-end tests on 64-bit
 # Windows: the test programs of tests/ide_outline, tests/ide_cdk,
 # tests/ide_shell, tests/classmate, tests/massfinder, tests/codejumper and
-# tests/host that run the IDE and the add-in in one process. The tests that
-# run the front end as a child process are not built here yet (see
-# docs/windows.md).
+# tests/host that run the IDE and the add-in in one process, and the tests
+# that run the front end (olvaren.exe) as a child process, as a user would:
+# tests/session, the *CommandTest.cpp files, ide_shell/FrontEndTest.cpp.
 
 set(SUPPORT ${TESTS}/support)
+# RunOlvaren, RunInChild and RunProgram for the tests that start olvaren.exe.
+set(RUN_FRONT_END $<TARGET_OBJECTS:olvaren_frontend_test_support>)
 
 # olvaren_ide_test(TARGET SOURCES... LIBS libs...): a test program of the IDE.
 function(olvaren_ide_test target)
@@ -51,19 +53,21 @@ set(ADDIN_TEST_LIBS olvaren_addin_test_support olvide_shell olvide cdki42 olvmfc
 
 set(CM ${TESTS}/classmate)
 olvaren_ide_test(classmate_tests ${CM}/ClassMateTestSupport.cpp ${CM}/ReportTest.cpp ${CM}/ToolCallTest.cpp
-  ${CM}/BoundedReportTest.cpp ${CM}/EveryClassTest.cpp LIBS ${ADDIN_TEST_LIBS})
-add_dependencies(classmate_tests olvaren_addin cdlli42)
+  ${CM}/BoundedReportTest.cpp ${CM}/EveryClassTest.cpp ${CM}/ClassMateCommandTest.cpp ${RUN_FRONT_END}
+  LIBS ${ADDIN_TEST_LIBS})
+add_dependencies(classmate_tests olvaren_addin cdlli42 olvaren)
 
 set(MF ${TESTS}/massfinder)
 olvaren_ide_test(massfinder_tests ${MF}/MassFinderTestSupport.cpp ${MF}/SearchReportTest.cpp ${MF}/MatchTest.cpp
-  ${MF}/DialogTest.cpp LIBS ${ADDIN_TEST_LIBS})
-add_dependencies(massfinder_tests olvaren_addin cdlli42)
+  ${MF}/DialogTest.cpp ${MF}/SettingsTest.cpp ${MF}/FindCommandTest.cpp ${RUN_FRONT_END} LIBS ${ADDIN_TEST_LIBS})
+add_dependencies(massfinder_tests olvaren_addin cdlli42 olvaren)
 
 set(CJ ${TESTS}/codejumper)
 olvaren_ide_test(codejumper_tests ${CJ}/JumpTestSupport.cpp ${CJ}/IdentifierTest.cpp ${CJ}/KeyCommandTest.cpp
   ${CJ}/ScopeWalkTest.cpp ${ROOT}/codejumper/IdentifierResolution.cpp ${ROOT}/codejumper/DefinitionSearch.cpp
-  ${ROOT}/codejumper/ItemTypeGroups.cpp ${ROOT}/host/StringSplitter.cpp LIBS ${ADDIN_TEST_LIBS})
-add_dependencies(codejumper_tests olvaren_addin cdlli42)
+  ${ROOT}/codejumper/ItemTypeGroups.cpp ${ROOT}/host/StringSplitter.cpp ${CJ}/JumpCommandTest.cpp ${RUN_FRONT_END}
+  LIBS ${ADDIN_TEST_LIBS})
+add_dependencies(codejumper_tests olvaren_addin cdlli42 olvaren)
 
 # The host's tests, with the probe build of the add-in.
 add_library(olvaren_addin_probe SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${MFC_DLLMODULE}
@@ -76,7 +80,7 @@ target_link_libraries(host_runtime_child PRIVATE ${WIN32_LIBS})
 set(HT ${TESTS}/host)
 olvaren_ide_test(host_tests ${HT}/HostTestSupport.cpp ${HT}/TraceTest.cpp ${HT}/SettingsTest.cpp ${HT}/DispatchTest.cpp
   ${HT}/WindowSearchTest.cpp ${HT}/LifecycleTest.cpp ${HT}/StringSplitterTest.cpp ${HT}/TestFoldersTest.cpp
-  ${ROOT}/host/StringSplitter.cpp
+  ${HT}/SettingsSharingTest.cpp ${ROOT}/host/StringSplitter.cpp ${RUN_FRONT_END}
   LIBS olvide_shell olvide cdki42 olvmfc pugixml ${WIN32_LIBS})
 add_dependencies(host_tests olvaren_addin olvaren_addin_probe cdlli42 host_runtime_child)
 
@@ -84,3 +88,15 @@ add_dependencies(host_tests olvaren_addin olvaren_addin_probe cdlli42 host_runti
 add_executable(olvaren $<TARGET_OBJECTS:olvaren_frontend_objects>)
 target_link_libraries(olvaren PRIVATE olvide_shell olvide cdki42 olvmfc olvstandin_win ${WIN32_LIBS})
 add_dependencies(olvaren cdlli42 olvaren_addin)
+add_dependencies(frontend_tests olvaren)  # its RunOlvaren test starts olvaren.exe
+
+# The front end run as a user runs it: its outline listing and errors, and
+# its session language, JSON output and --encoding.
+olvaren_ide_test(olvaren_frontend_tests ${SHELL_TESTS}/FrontEndTest.cpp ${RUN_FRONT_END} LIBS olvide ${WIN32_LIBS})
+add_dependencies(olvaren_frontend_tests olvaren)
+set(SESSION_TESTS ${TESTS}/session)
+olvaren_ide_test(session_tests ${SESSION_TESTS}/SessionCommandTest.cpp ${SESSION_TESTS}/SessionScriptTest.cpp
+  ${ROOT}/tools/SessionScript.cpp ${ROOT}/tools/ItemJson.cpp ${TEXT_ENCODING} ${RUN_FRONT_END}
+  LIBS olvide ${WIN32_LIBS})
+target_include_directories(session_tests PRIVATE ${IDE}/shell)
+add_dependencies(session_tests olvaren)

@@ -17,6 +17,7 @@
 #include "ProgramRun.h"
 #include "RunOlvaren.h"
 #include "TempFolderTest.h"
+#include "TestFolders.h"
 
 namespace {
 
@@ -128,13 +129,31 @@ TEST(CommandLineWin32, RunInChild) {
   EXPECT_EQ(blocked.exitCode, -1);
 }
 
-// The user's settings folder cannot be swapped for a test's own on Windows:
-// the run says so instead of sharing the user's settings.
-TEST(CommandLineWin32, RunOlvarenRefusesASettingsFolder) {
-  testsupport::ProgramResult r = testsupport::RunOlvaren({"--help"}, "", "C:\\settings");
-  EXPECT_EQ(r.exitCode, -1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find("C:\\settings cannot take its place"), std::string::npos) << r.err;
+// A settings folder for the child moves the user's "AppData" shell folder
+// for that run only: afterwards the value is back as it was, raw and with its
+// type (REG_EXPAND_SZ), and no kept copy is left beside it.
+TEST(CommandLineWin32, RunOlvarenMovesTheSettingsFolderForTheRunOnly) {
+  auto raw = [](const char* name, DWORD& type) {
+    std::string value;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, testsupport::detail::kShellFolders, 0, KEY_QUERY_VALUE, &key) ==
+        ERROR_SUCCESS) {
+      if (!testsupport::detail::ReadValue(key, name, type, value)) value = "(none)";
+      RegCloseKey(key);
+    }
+    return value;
+  };
+  const std::string folder = testsupport::MakeTempFolder("olvaren-run-settings");
+  ASSERT_NE(folder, "");
+  DWORD typeBefore = 0, typeAfter = 0, keptType = 0;
+  const std::string before = raw("AppData", typeBefore);
+  testsupport::ProgramResult r = testsupport::RunOlvaren({"--help"}, "", folder);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("Settings file of the add-in: " + folder), std::string::npos) << r.out;
+  EXPECT_EQ(raw("AppData", typeAfter), before);
+  EXPECT_EQ(typeAfter, typeBefore);
+  EXPECT_EQ(raw(testsupport::detail::kKept, keptType), "(none)");
+  std::filesystem::remove_all(folder);
 }
 
 class TempFolderWin32 : public testsupport::TempFolderTest {};

@@ -1,12 +1,16 @@
 // The front end `olvaren` as a user runs it: the outline listing of the
 // sample and of real programs, its line format, and its errors and warnings.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -15,6 +19,8 @@
 
 #include "ChildProcess.h"
 #include "RunOlvaren.h"
+#include "TestFolders.h"
+#include "WineMarks.h"
 #include "ide/outline/OutlineReader.h"
 
 namespace {
@@ -23,7 +29,14 @@ using testsupport::RunOlvaren;
 
 std::string TempPath(const std::string& name) {
   const char* dir = std::getenv("TMPDIR");
-  return std::string(dir ? dir : "/tmp") + "/olvaren_fe_" + std::to_string(getpid()) + "_" + name;
+#ifdef _WIN32
+  const std::string folder = dir ? std::string(dir) : std::filesystem::temp_directory_path().string();
+  const unsigned long pid = GetCurrentProcessId();
+#else
+  const std::string folder = dir ? dir : "/tmp";
+  const unsigned long pid = static_cast<unsigned long>(getpid());
+#endif
+  return folder + "/olvaren_fe_" + std::to_string(pid) + "_" + name;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -56,6 +69,45 @@ void ExpectListingMatches(const std::string& file, const std::vector<std::string
 }
 
 const std::string kSample = std::string(OLVAREN_SOURCE_DIR) + "/samples/Olvaren_Sample.app";
+
+// The settings folder as the add-in reads it; "" when there is none.
+std::string AppData() {
+  char path[MAX_PATH] = "";
+  return SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK ? path : "";
+}
+
+// A run given a settings folder: the child's --help names the settings file
+// in it, and this process's settings folder is as before the run, whether it
+// was the user's own or one a test had set.
+TEST(FrontEnd, ChildGetsItsSettingsFolderAndOursComesBack) {
+  const std::string child = testsupport::MakeTempFolder("olvaren-fe-child");
+  const std::string ours = testsupport::MakeTempFolder("olvaren-fe-ours");
+  ASSERT_NE(child, "");
+  ASSERT_NE(ours, "");
+  const struct {
+    const char* what;
+    const std::string* set;  // this process's settings folder before the run; nullptr: the user's own
+  } cases[] = {
+      {"user's own folder", nullptr},
+      {"a test's folder", &ours},
+      {"the user's own again", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.set != nullptr)
+      ASSERT_TRUE(testsupport::SetSettingsFolder(*c.set));
+    else
+      testsupport::RestoreSettingsFolder();
+    const std::string before = AppData();
+    testsupport::ProgramResult r = RunOlvaren({"--help"}, "", child);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Settings file of the add-in: " + child), std::string::npos) << r.out;
+    EXPECT_EQ(AppData(), before);
+  }
+  testsupport::RestoreSettingsFolder();
+  std::filesystem::remove_all(child);
+  std::filesystem::remove_all(ours);
+}
 
 TEST(FrontEnd, HelpListsTheSubcommands) {
   testsupport::ProgramResult r = RunOlvaren({"--help"});
@@ -111,6 +163,8 @@ TEST(FrontEnd, UsageAndInputErrorsExitWithTwo) {
 
 // A FIFO given as the file: both commands refuse it at once, naming it.
 TEST(FrontEnd, FifoIsRefusedWithoutWaiting) {
+  POSIX_ONLY("Windows has no FIFOs");
+#ifndef _WIN32
   const std::string fifo = TempPath("f.apl");
   std::remove(fifo.c_str());
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -129,6 +183,7 @@ TEST(FrontEnd, FifoIsRefusedWithoutWaiting) {
     EXPECT_EQ(r.exitCode, 0);
   }
   std::remove(fifo.c_str());
+#endif
 }
 
 TEST(FrontEnd, MissingLibraryIsAWarning) {
@@ -146,7 +201,7 @@ TEST(FrontEnd, MissingLibraryIsAWarning) {
 
 TEST(FrontEnd, OutlineOfRealProgramsWithTheirLibraries) {
   const std::string corpus = OLVAREN_CORPUS_DIR;
-  if (access((corpus + "/RequestPic.apt").c_str(), R_OK) != 0) GTEST_SKIP() << "no corpus at " << corpus;
+  if (!std::filesystem::is_regular_file(corpus + "/RequestPic.apt")) GTEST_SKIP() << "no corpus at " << corpus;
   for (const char* name : {"RequestPic.apt", "sample_common.apt"}) {
     std::string file = corpus + "/" + name;
     testsupport::ProgramResult r = RunOlvaren({"outline", file, "-I", corpus});

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
-#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,7 @@
 
 #include "RunOlvaren.h"
 #include "TempFolderTest.h"
+#include "TestFolders.h"
 
 namespace {
 
@@ -165,12 +168,24 @@ TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
 
 TEST_F(SessionCommandTest, ScriptFromStandardInput) {
   // RunOlvaren leaves the program the test's standard input; the script is
-  // fed through the shell instead.
+  // fed through the shell instead (cmd.exe on Windows, where the settings
+  // folder is the AppData shell folder).
   std::string script = Script("show\nexpect (nothing shown)\n");
-  std::string command = "cd '" + kSourceDir + "' && XDG_CONFIG_HOME='" + folder_ + "' '" +
-                        std::string(OLVAREN_MODULE_DIR) + "/olvaren' session samples/Olvaren_Jumps.app < '" +
-                        script + "' > '" + folder_ + "/out.txt' 2>&1";
+#ifdef _WIN32
+  char sourceDir[MAX_PATH];
+  ASSERT_NE(GetFullPathNameA(kSourceDir.c_str(), MAX_PATH, sourceDir, nullptr), 0u);
+  std::string command = "cd /d \"" + std::string(sourceDir) + "\" && \"" + testsupport::OlvarenProgram() +
+                        "\" session samples/Olvaren_Jumps.app < \"" + script + "\" > \"" + folder_ +
+                        "\\out.txt\" 2>&1";
+  ASSERT_TRUE(testsupport::SetSettingsFolder(folder_));
   EXPECT_EQ(system(command.c_str()), 0);
+  testsupport::RestoreSettingsFolder();
+#else
+  std::string command = "cd '" + kSourceDir + "' && XDG_CONFIG_HOME='" + folder_ + "' '" +
+                        testsupport::OlvarenProgram() + "' session samples/Olvaren_Jumps.app < '" + script +
+                        "' > '" + folder_ + "/out.txt' 2>&1";
+  EXPECT_EQ(system(command.c_str()), 0);
+#endif
   EXPECT_EQ(ReadText(folder_ + "/out.txt"), "(nothing shown)\n");
 }
 

@@ -28,6 +28,8 @@ std::string ReadAll(const std::string& path) {
 
 }  // namespace
 
+std::string OlvarenProgram() { return std::string(OLVAREN_MODULE_DIR) + "/olvaren"; }
+
 ProgramResult RunOlvaren(const std::vector<std::string>& args, const std::string& dir,
                          const std::string& configHome) {
   ProgramResult r;
@@ -40,7 +42,7 @@ ProgramResult RunOlvaren(const std::vector<std::string>& args, const std::string
   std::string command;
   if (!dir.empty()) command += "cd " + Quote(dir) + " && ";
   if (!configHome.empty()) command += "XDG_CONFIG_HOME=" + Quote(configHome) + " ";
-  command += Quote(std::string(OLVAREN_MODULE_DIR) + "/olvaren");
+  command += Quote(OlvarenProgram());
   for (const std::string& a : args) command += " " + Quote(a);
   command += " 2>" + Quote(errPath);
 

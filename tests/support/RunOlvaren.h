@@ -15,8 +15,12 @@ struct ProgramResult {
 
 // Runs olvaren with the arguments (each quoted for the shell), in `dir` when
 // it is not empty, with XDG_CONFIG_HOME set to `configHome` when that is not
-// empty (the add-in's settings folder). On Windows (RunOlvarenWin32.cpp) a
-// settings folder cannot be given: the run fails, saying so, with exit code -1.
+// empty (the add-in's settings folder). On Windows (RunOlvarenWin32.cpp) the
+// settings folder is the "AppData" shell folder, pointed at `configHome` for
+// the run and put back after it.
+// The built front end's path (olvaren, or olvaren.exe on Windows).
+std::string OlvarenProgram();
+
 ProgramResult RunOlvaren(const std::vector<std::string>& args, const std::string& dir = "",
                          const std::string& configHome = "");
 
