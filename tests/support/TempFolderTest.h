@@ -7,24 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
+
+#include "TestFolders.h"
 
 namespace testsupport {
 
 class TempFolderTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    std::error_code error;
-    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    ASSERT_FALSE(error) << error.message();
-    // A name nobody holds yet: creating the folder is the test.
-    std::random_device random;
-    for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
-      const std::filesystem::path folder = base / ("olvaren-test-" + std::to_string(random()));
-      if (std::filesystem::create_directory(folder, error)) folder_ = folder.string();
-    }
-    ASSERT_FALSE(folder_.empty()) << "no temporary folder could be made in " << base.string();
+    folder_ = MakeTempFolder("olvaren-test");
+    ASSERT_FALSE(folder_.empty()) << "no temporary folder could be made";
   }
   void TearDown() override {
     if (folder_.empty()) return;

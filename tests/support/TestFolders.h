@@ -1,44 +1,38 @@
 // Folders for the tests, on Linux and on Windows alike: a fresh temporary
 // folder, and the user's settings folder pointed at a test's own folder.
-//   Linux:   mkdtemp under /tmp; the settings folder is $XDG_CONFIG_HOME.
-//   Windows: a new folder in the user's temporary folder; the settings folder
-//            is the shell folder CSIDL_APPDATA, which follows the "AppData"
-//            value of HKCU\...\Explorer\User Shell Folders (no environment
-//            variable moves it). The test sets it and puts it back after.
+//   Linux:   the settings folder is $XDG_CONFIG_HOME.
+//   Windows: the settings folder is the shell folder CSIDL_APPDATA, which
+//            follows the "AppData" value of HKCU\...\Explorer\User Shell
+//            Folders (no environment variable moves it). The test sets it
+//            and puts it back after.
 #pragma once
 
+#include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <string>
 
 #ifdef _WIN32
 #include <windows.h>
-
-#include <cstdlib>
-#else
-#include <stdlib.h>
-
-#include <cstdlib>
 #endif
 
 namespace testsupport {
 
-// A new empty folder named STEM plus a unique suffix; "" when none could be made.
+// A new empty folder named STEM plus a unique suffix, in the system's
+// temporary folder ($TMPDIR or /tmp; GetTempPath on Windows); "" when none
+// could be made.
 inline std::string MakeTempFolder(const std::string& stem) {
-#ifdef _WIN32
-  char temp[MAX_PATH];
-  DWORD n = GetTempPathA(sizeof temp, temp);
-  if (n == 0 || n >= sizeof temp) return {};
-  static unsigned s_counter = 0;
-  for (int attempt = 0; attempt < 1000; ++attempt) {
-    std::string path = std::string(temp, n) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(GetTickCount()) + "-" + std::to_string(++s_counter);
-    if (CreateDirectoryA(path.c_str(), nullptr)) return path;
-    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  std::error_code error;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  if (error) return {};
+  // A name nobody holds yet: creating the folder is the test.
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path folder = base / (stem + "-" + std::to_string(random()));
+    if (std::filesystem::create_directory(folder, error)) return folder.string();
+    if (error) return {};
   }
   return {};
-#else
-  std::string pattern = "/tmp/" + stem + "-XXXXXX";
-  return mkdtemp(&pattern[0]) != nullptr ? pattern : std::string();
-#endif
 }
 
 #ifdef _WIN32
