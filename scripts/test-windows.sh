@@ -60,7 +60,7 @@ echo "pugixml for Windows: $pugi_src (Debian source $pugi_version, as the instal
 
 jobs=${OLVAREN_JOBS:-2}
 for arch in i686 x86_64; do
-  cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
+  cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/scripts/cmake/toolchain-$arch-w64-mingw32.cmake" \
     -DOLVAREN_PUGIXML_SOURCE="$pugi_src" >/dev/null
   cmake --build "build-win-$arch" -j "$jobs" >/dev/null
 done

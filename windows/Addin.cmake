@@ -1,11 +1,11 @@
-# Olvaren.dll for 32-bit Windows. The add-in's source list is the one in
-# addin/CMakeLists.txt (read from there, so a file added to the add-in is
-# built here too). MFC, pugixml, libstdc++ and libgcc are linked statically;
-# the DLL imports only Windows and cdki42.dll.
+# Olvaren.dll for 32-bit Windows, from the add-in's one source list
+# (addin/Sources.cmake, so a file added to the add-in is built here too).
+# MFC, pugixml, libstdc++ and libgcc are linked statically; the DLL imports
+# only Windows and cdki42.dll.
 
-include(${CMAKE_CURRENT_SOURCE_DIR}/AddinSources.cmake)
+include(${OLVAREN_ADDIN_DIR}/Sources.cmake)
 # A resource script of the add-in (the search dialog), when there is one.
-file(GLOB ADDIN_RC ${ROOT}/resources/*.rc)
+file(GLOB ADDIN_RC ${ADDIN}/resources/*.rc)
 if(ADDIN_RC)
   enable_language(RC)
 endif()
@@ -14,8 +14,8 @@ add_library(olvmfc STATIC ${MFC_SOURCES})
 target_include_directories(olvmfc PUBLIC ${ROOT}/compat/mfc)
 target_link_libraries(olvmfc PUBLIC ${WIN32_LIBS})
 
-add_library(olvaren_addin_objects OBJECT ${ADDIN_SOURCES} ${MFC_DLLMODULE})
-target_include_directories(olvaren_addin_objects PUBLIC ${ROOT} ${ROOT}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE})
+add_library(olvaren_addin_objects OBJECT ${OLVAREN_ADDIN_SOURCES} ${MFC_DLLMODULE})
+target_include_directories(olvaren_addin_objects PUBLIC ${ROOT} ${ADDIN} ${ADDIN}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE})
 target_compile_options(olvaren_addin_objects PRIVATE -fno-exceptions)
 
 # The import library of cdki42.dll from what the objects use.
@@ -29,7 +29,7 @@ add_custom_command(
   VERBATIM)
 add_custom_target(olvaren_imports DEPENDS ${IMPORTS}/libcdki42.a)
 
-add_library(olvaren_addin SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${ROOT}/host/Olvaren.def ${ADDIN_RC})
+add_library(olvaren_addin SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${ADDIN}/host/Olvaren.def ${ADDIN_RC})
 set_target_properties(olvaren_addin PROPERTIES OUTPUT_NAME Olvaren)
 add_dependencies(olvaren_addin olvaren_imports)
 target_link_libraries(olvaren_addin PRIVATE olvmfc pugixml ${IMPORTS}/libcdki42.a ${WIN32_LIBS})

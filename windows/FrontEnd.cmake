@@ -14,7 +14,7 @@ if(EXISTS /usr/include/CLI/CLI.hpp)
   file(COPY /usr/include/CLI DESTINATION ${CLI11_INCLUDE})
 endif()
 
-set(FRONTEND_INCLUDES ${ROOT} ${ROOT}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE} ${ROOT}/ide ${ROOT}/tools
+set(FRONTEND_INCLUDES ${ROOT} ${ADDIN} ${ADDIN}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE} ${ROOT}/ide ${ROOT}/tools
   ${CLI11_INCLUDE} ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 
 file(GLOB FRONTEND_SOURCES CONFIGURE_DEPENDS ${ROOT}/tools/*.cpp)

@@ -22,27 +22,27 @@ target_link_libraries(olvide PUBLIC olvmfc)
 
 file(GLOB IDE_CDK_SOURCES CONFIGURE_DEPENDS ${IDE}/cdk/*.cpp)
 add_library(cdki42 SHARED ${IDE_CDK_SOURCES} ${MODULES}/cdki42.def)
-target_include_directories(cdki42 PUBLIC ${IDE}/cdk ${ROOT}/cdk PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/standin)
+target_include_directories(cdki42 PUBLIC ${IDE}/cdk ${ADDIN}/cdk PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_compile_definitions(cdki42 PRIVATE "CDKAPI=__declspec(dllexport)")
 target_link_libraries(cdki42 PUBLIC olvmfc PRIVATE olvide)
 
 file(GLOB IDE_RUNTIME_SOURCES CONFIGURE_DEPENDS ${IDE}/runtime/*.cpp)
 add_library(cdlli42 SHARED ${IDE_RUNTIME_SOURCES} ${MODULES}/cdlli42.def)
-target_include_directories(cdlli42 PRIVATE ${ROOT}/cdk ${CMAKE_CURRENT_SOURCE_DIR}/standin)
+target_include_directories(cdlli42 PRIVATE ${ADDIN}/cdk ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_link_libraries(cdlli42 PRIVATE olvide olvmfc)
 
 file(GLOB IDE_SHELL_SOURCES CONFIGURE_DEPENDS ${IDE}/shell/*.cpp)
 add_library(olvide_shell SHARED ${IDE_SHELL_SOURCES})
-target_include_directories(olvide_shell PUBLIC ${ROOT} ${ROOT}/cdk)
+target_include_directories(olvide_shell PUBLIC ${ROOT} ${ADDIN} ${ADDIN}/cdk)
 target_link_libraries(olvide_shell PUBLIC olvide cdki42 olvstandin_win ${WIN32_LIBS})
 
 # The add-in for x86_64: the same sources as Olvaren.dll for i686, with the
 # MFC stand-in as a DLL (shared with the IDE, as on Linux) and the exports
 # without stdcall decoration (x86_64 has one calling convention).
-include(${CMAKE_CURRENT_SOURCE_DIR}/AddinSources.cmake)
-file(GLOB ADDIN_RC ${ROOT}/resources/*.rc)
-add_library(olvaren_addin_objects OBJECT ${ADDIN_SOURCES})
-target_include_directories(olvaren_addin_objects PUBLIC ${ROOT} ${ROOT}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE})
+include(${OLVAREN_ADDIN_DIR}/Sources.cmake)
+file(GLOB ADDIN_RC ${ADDIN}/resources/*.rc)
+add_library(olvaren_addin_objects OBJECT ${OLVAREN_ADDIN_SOURCES})
+target_include_directories(olvaren_addin_objects PUBLIC ${ROOT} ${ADDIN} ${ADDIN}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE})
 target_compile_options(olvaren_addin_objects PRIVATE -fno-exceptions)
 set(OLVAREN_ADDIN_LIBS olvmfc pugixml cdki42 ${WIN32_LIBS})
 add_library(olvaren_addin SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${MFC_DLLMODULE}

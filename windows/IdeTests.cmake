@@ -12,7 +12,7 @@ set(RUN_FRONT_END $<TARGET_OBJECTS:olvaren_frontend_test_support>)
 # olvaren_ide_test(TARGET SOURCES... LIBS libs...): a test program of the IDE.
 function(olvaren_ide_test target)
   olvaren_win_test(${target} ${ARGN})
-  target_include_directories(${target} PRIVATE ${ROOT} ${ROOT}/cdk ${SUPPORT} ${ROOT}/tools)
+  target_include_directories(${target} PRIVATE ${ROOT} ${ADDIN} ${ADDIN}/cdk ${SUPPORT} ${ROOT}/tools)
   target_compile_definitions(${target} PRIVATE OLVAREN_WIN_TESTS)
 endfunction()
 
@@ -31,7 +31,7 @@ add_dependencies(ide_cdk_tests cdlli42)
 
 # The shell tests' tool DLL.
 add_library(shell_fake_tool SHARED ${TESTS}/ide_shell/FakeTool.cpp ${MODULES}/shell_fake_tool.def)
-target_include_directories(shell_fake_tool PRIVATE ${ROOT}/cdk ${CMAKE_CURRENT_SOURCE_DIR}/standin)
+target_include_directories(shell_fake_tool PRIVATE ${ADDIN}/cdk ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_link_libraries(shell_fake_tool PRIVATE cdki42 ${WIN32_LIBS})
 target_compile_options(shell_fake_tool PRIVATE -Wno-cast-function-type)
 set(SHELL_TESTS ${TESTS}/ide_shell)
@@ -64,8 +64,8 @@ add_dependencies(massfinder_tests olvaren_addin cdlli42 olvaren)
 
 set(CJ ${TESTS}/codejumper)
 olvaren_ide_test(codejumper_tests ${CJ}/JumpTestSupport.cpp ${CJ}/IdentifierTest.cpp ${CJ}/KeyCommandTest.cpp
-  ${CJ}/ScopeWalkTest.cpp ${ROOT}/codejumper/IdentifierResolution.cpp ${ROOT}/codejumper/DefinitionSearch.cpp
-  ${ROOT}/codejumper/ItemTypeGroups.cpp ${ROOT}/host/StringSplitter.cpp ${CJ}/JumpCommandTest.cpp ${RUN_FRONT_END}
+  ${CJ}/ScopeWalkTest.cpp ${ADDIN}/codejumper/IdentifierResolution.cpp ${ADDIN}/codejumper/DefinitionSearch.cpp
+  ${ADDIN}/codejumper/ItemTypeGroups.cpp ${OLVAREN_STRING_SPLITTER_SOURCE} ${CJ}/JumpCommandTest.cpp ${RUN_FRONT_END}
   LIBS ${ADDIN_TEST_LIBS})
 add_dependencies(codejumper_tests olvaren_addin cdlli42 olvaren)
 
@@ -73,14 +73,14 @@ add_dependencies(codejumper_tests olvaren_addin cdlli42 olvaren)
 add_library(olvaren_addin_probe SHARED $<TARGET_OBJECTS:olvaren_addin_objects> ${MFC_DLLMODULE}
   ${TESTS}/host/HostProbe.cpp ${MODULES}/OlvarenProbe.def ${ADDIN_RC})
 set_target_properties(olvaren_addin_probe PROPERTIES OUTPUT_NAME OlvarenProbe)
-target_include_directories(olvaren_addin_probe PRIVATE ${ROOT} ${ROOT}/cdk ${PUGI_INCLUDE} ${CMAKE_CURRENT_SOURCE_DIR}/standin)
+target_include_directories(olvaren_addin_probe PRIVATE ${ROOT} ${ADDIN} ${ADDIN}/cdk ${PUGI_INCLUDE} ${CMAKE_CURRENT_SOURCE_DIR}/standin)
 target_link_libraries(olvaren_addin_probe PRIVATE ${OLVAREN_ADDIN_LIBS})
 add_executable(host_runtime_child ${TESTS}/host/RuntimeChild.cpp)
 target_link_libraries(host_runtime_child PRIVATE ${WIN32_LIBS})
 set(HT ${TESTS}/host)
 olvaren_ide_test(host_tests ${HT}/HostTestSupport.cpp ${HT}/TraceTest.cpp ${HT}/SettingsTest.cpp ${HT}/DispatchTest.cpp
   ${HT}/WindowSearchTest.cpp ${HT}/LifecycleTest.cpp ${HT}/StringSplitterTest.cpp ${HT}/TestFoldersTest.cpp
-  ${HT}/SettingsSharingTest.cpp ${ROOT}/host/StringSplitter.cpp ${RUN_FRONT_END}
+  ${HT}/SettingsSharingTest.cpp ${OLVAREN_STRING_SPLITTER_SOURCE} ${RUN_FRONT_END}
   LIBS olvide_shell olvide cdki42 olvmfc pugixml ${WIN32_LIBS})
 add_dependencies(host_tests olvaren_addin olvaren_addin_probe cdlli42 host_runtime_child)
 

@@ -1,0 +1,48 @@
+# The add-in's sources: the one list that the Linux build (addin/), the
+# Windows build (windows/), the fuzz targets (fuzz/) and the tests read.
+# Include it with OLVAREN_ADDIN_DIR set to this folder; every path it sets is
+# absolute.
+
+# The settings file on its own (without the host's section): what the
+# settings fuzz target compiles.
+set(OLVAREN_SETTINGS_FILE_SOURCES
+  ${OLVAREN_ADDIN_DIR}/settings/Settings.cpp
+  ${OLVAREN_ADDIN_DIR}/settings/SettingsFile.cpp
+  ${OLVAREN_ADDIN_DIR}/settings/SettingsLock.cpp
+)
+
+# The string splitter shared by the tool entry and CodeJumper.
+set(OLVAREN_STRING_SPLITTER_SOURCE ${OLVAREN_ADDIN_DIR}/host/StringSplitter.cpp)
+
+# The whole add-in.
+set(OLVAREN_ADDIN_SOURCES
+  ${OLVAREN_ADDIN_DIR}/host/Statics.cpp
+  ${OLVAREN_ADDIN_DIR}/host/ToolEntry.cpp
+  ${OLVAREN_ADDIN_DIR}/host/OlvarenApp.cpp
+  ${OLVAREN_ADDIN_DIR}/host/OlvarenHost.cpp
+  ${OLVAREN_ADDIN_DIR}/host/HostNotifications.cpp
+  ${OLVAREN_ADDIN_DIR}/host/KeyboardHook.cpp
+  ${OLVAREN_ADDIN_DIR}/host/ModuleBase.cpp
+  ${OLVAREN_STRING_SPLITTER_SOURCE}
+  ${OLVAREN_ADDIN_DIR}/host/ErrorBox.cpp
+  ${OLVAREN_ADDIN_DIR}/host/RuntimeFunctions.cpp
+  ${OLVAREN_ADDIN_DIR}/host/OutlineTreeSearch.cpp
+  ${OLVAREN_ADDIN_DIR}/host/EditWindowSearch.cpp
+  ${OLVAREN_SETTINGS_FILE_SOURCES}
+  ${OLVAREN_ADDIN_DIR}/settings/HostSettings.cpp
+  ${OLVAREN_ADDIN_DIR}/trace/DebugStream.cpp
+  ${OLVAREN_ADDIN_DIR}/codejumper/CodeJumper.cpp
+  ${OLVAREN_ADDIN_DIR}/codejumper/IdentifierResolution.cpp
+  ${OLVAREN_ADDIN_DIR}/codejumper/DefinitionSearch.cpp
+  ${OLVAREN_ADDIN_DIR}/codejumper/ItemTypeGroups.cpp
+  ${OLVAREN_ADDIN_DIR}/massfinder/MassFinder.cpp
+  ${OLVAREN_ADDIN_DIR}/massfinder/OutlineSearch.cpp
+  ${OLVAREN_ADDIN_DIR}/massfinder/SearchReport.cpp
+  ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderSettings.cpp
+  ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderDlg.cpp
+  ${OLVAREN_ADDIN_DIR}/resources/Dialogs.cpp
+  ${OLVAREN_ADDIN_DIR}/classmate/ClassMate.cpp
+  ${OLVAREN_ADDIN_DIR}/classmate/ClassHierarchy.cpp
+  ${OLVAREN_ADDIN_DIR}/classmate/BaseClassGraph.cpp
+  ${OLVAREN_ADDIN_DIR}/classmate/IncludeSuffix.cpp
+)
