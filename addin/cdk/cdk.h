@@ -155,6 +155,39 @@ private:
     CList<CGItem*, CGItem*> m_items;
 };
 
+// The notification groups and codes of CGNotificationInterface::OnNotification;
+// its default turns each into the operation named beside it. The host hands
+// the same codes on to the tool modules.
+enum CdkNotifyGroup
+{
+    CDK_GROUP_OUTLINE = 1,
+    CDK_GROUP_TASK = 2
+};
+enum CdkOutlineCode
+{
+    CDK_ITEM_INSERTED = 0,     // OnItemInserted
+    CDK_ITEM_DELETED = 1,      // OnItemDeleted
+    CDK_ITEM_MODIFIED = 2,     // OnItemModified
+    CDK_ITEM_MOVED = 3,        // OnItemMoved
+    CDK_ITEM_SELECTED = 4,     // OnItemSelected
+    CDK_ITEM_EXPANDED = 5,     // OnItemExpanded
+    CDK_ITEM_COLLAPSED = 6,    // OnItemCollapsed
+    CDK_OUTLINE_CLEARED = 7    // OnOutlineCleared
+};
+enum CdkTaskCode
+{
+    CDK_FILE_READ = 0,         // OnFileRead
+    CDK_FILE_SAVE = 1,         // OnFileSave
+    CDK_FILE_NEW = 2,          // OnFileNew
+    CDK_FILE_CLOSE = 3,        // OnFileClose
+    CDK_COMPILE = 4,           // OnCompile
+    CDK_RUN_DESIGN = 5,        // OnRunDesign
+    CDK_RUN_USER = 6,          // OnRunUser
+    CDK_TASK_ACTIVATE = 7,     // OnTaskActivate
+    CDK_TASK_DEACTIVATE = 8,   // OnTaskDeactivate
+    CDK_TASK_SHUTDOWN = 9      // TaskShutdown
+};
+
 // The IDE's event sink. The virtual operations stand in this slot order;
 // the defaults do nothing. Subjects are the CDK's objects, passed as given.
 class CDKAPI CGNotificationInterface : public CObject

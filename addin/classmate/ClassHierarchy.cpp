@@ -3,6 +3,7 @@
 // walk that gathers the ancestors.
 #include "classmate/ClassMate.h"
 
+#include "cdk/ItemTypes.h"
 #include "classmate/BaseClassGraph.h"
 #include "classmate/IncludeSuffix.h"
 #include "host/ErrorBox.h"
@@ -10,9 +11,6 @@
 #include "host/RuntimeFunctions.h"
 
 namespace {
-
-// The outline section under which class definitions stand.
-const int ITEMTYPE_CLASS_DEFINITIONS = 244;
 
 const char kNoApplication[] = "Not a valid App Object!";
 // "Too much items" is the tool's own wording and keeps its spelling.

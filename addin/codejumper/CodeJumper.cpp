@@ -9,12 +9,6 @@
 #include "settings/Settings.h"
 #include "trace/DebugStream.h"
 
-namespace
-{
-// The IDE's UI command that brings an item into view in the outline editor.
-const int kUiCommandShowItem = 29;
-}  // namespace
-
 CCodeJumper::CCodeJumper(COlvarenNotificationInterface* pHost)
     : COlvarenModuleBase(pHost), m_history(10)
 {
@@ -29,7 +23,7 @@ CCodeJumper::~CCodeJumper()
 
 void CCodeJumper::OnTaskNotification(void* /*subject*/, int code)
 {
-    if (code == 0 || code == 5 || code == 6)
+    if (code == CDK_FILE_READ || code == CDK_RUN_DESIGN || code == CDK_RUN_USER)
         ClearHistory();
 }
 
@@ -122,7 +116,7 @@ int CCodeJumper::ShowJumpItem(CJumpItem& item)
 
     if (g_pfnSalOutlineDoUICommand == NULL)
         return 0;
-    return g_pfnSalOutlineDoUICommand(item.hOutline, item.hItem, kUiCommandShowItem, "");
+    return g_pfnSalOutlineDoUICommand(item.hOutline, item.hItem, SAL_UICMD_SHOWITEM, "");
 }
 
 void CCodeJumper::ClearHistory()

@@ -28,12 +28,12 @@ int SearchSectionsOf(const CString& identifier, const CGItem& owner, int anchorT
 // of its object class and the class's bases, then the globals.
 int SearchWindowScope(const CString& identifier, const CGItem& window, CGItem& result)
 {
-    if (SearchSectionsOf(identifier, window, CJ_TYPE_WINDOW_ANCHOR, result))
+    if (SearchSectionsOf(identifier, window, ITEMTYPE_PROPERTY_TEMPLATE, result))
         return TRUE;
     CGItem classDefinition;
     if (FindObjectClass(window, classDefinition))
     {
-        if (SearchSectionsOf(identifier, classDefinition, CJ_TYPE_WINDOW_ANCHOR, result))
+        if (SearchSectionsOf(identifier, classDefinition, ITEMTYPE_PROPERTY_TEMPLATE, result))
             return TRUE;
         if (SearchBaseClasses(identifier, classDefinition, result))
             return TRUE;
@@ -48,7 +48,7 @@ int SearchBaseClassesOnce(const CString& identifier, const CGItem& classDefiniti
 
     CGItem baseList;
     CGItem section;
-    if (!GetAnchor(classDefinition, CJ_TYPE_BASE_CLASS_LIST, baseList) ||
+    if (!GetAnchor(classDefinition, ITEMTYPE_DERIVED_FROM, baseList) ||
         !classDefinition.GetParentItem(section))
         return result.IsValid();
 
@@ -62,7 +62,7 @@ int SearchBaseClassesOnce(const CString& identifier, const CGItem& classDefiniti
         CGItem* pEntry = bases.GetNext(pos);
         CGItem baseClass;
         if (section.GetChildObjectByName(pEntry->GetName(), baseClass, 0))
-            SearchSectionsOf(identifier, baseClass, CJ_TYPE_BASE_CLASS_LIST, result);
+            SearchSectionsOf(identifier, baseClass, ITEMTYPE_DERIVED_FROM, result);
     }
 
     // Then each base's own ancestry, base by base.
@@ -93,7 +93,7 @@ int SearchScopes(const CString& identifier, const CGItem& start, CGItem& result)
             found = SearchSections(identifier, parent, result);
         else if (IsWindowScopeType(type) || IsChildWindowItem(parent))
             found = SearchWindowScope(identifier, parent, result);
-        else if (type == CJ_TYPE_GLOBAL_ONLY_SCOPE)
+        else if (type == ITEMTYPE_INTERNAL_FUNCTIONS)   // global functions, application actions
             found = SearchGlobals(identifier, parent, result);
         else if (IsClassDefinitionType(type))
             found = SearchBaseClasses(identifier, parent, result) || SearchGlobals(identifier, parent, result);
@@ -112,10 +112,10 @@ int SearchSections(const CString& identifier, const CGItem& anchor, CGItem& resu
     do
     {
         int type = sibling.GetItemType();
-        if (type == CJ_TYPE_WRAPPED_SECTION)
+        if (type == ITEMTYPE_TOOL_BAR)   // its declarations stand in its Contents child
         {
             CGItem contents;
-            if (GetAnchor(sibling, CJ_TYPE_CONTENTS, contents))
+            if (GetAnchor(sibling, ITEMTYPE_CONTENTS, contents))
                 MatchDeclaration(identifier, contents, result);
         }
         else if (IsDeclarationSectionType(type))
@@ -156,7 +156,7 @@ int SearchGlobals(const CString& identifier, const CGItem& anyItem, CGItem& resu
     anyItem.GetApp(app);
 
     CGItem globals;
-    if (GetAnchor(app, CJ_TYPE_GLOBAL_DECLARATIONS, globals))
+    if (GetAnchor(app, ITEMTYPE_GLOBAL_DECLARATIONS, globals))
     {
         CGObjectList sections;
         globals.EnumChildObjects(sections, 0, 0);
@@ -196,8 +196,8 @@ int FindObjectClass(const CGItem& source, CGItem& result)
     CGApplication app;
     CGItem globals;
     CGItem classes;
-    BOOL haveClasses = source.GetApp(app) && GetAnchor(app, CJ_TYPE_GLOBAL_DECLARATIONS, globals) &&
-                       GetAnchor(globals, CJ_TYPE_CLASS_DEFINITIONS, classes);
+    BOOL haveClasses = source.GetApp(app) && GetAnchor(app, ITEMTYPE_GLOBAL_DECLARATIONS, globals) &&
+                       GetAnchor(globals, ITEMTYPE_CLASS_DEFINITIONS, classes);
 
     CGString className;
     source.GetObjectClass(className);

@@ -143,7 +143,7 @@ int ResolveQualifiedName(CGItem& result, IdentifierRequest& request, const CGIte
         else if (IsQualifyingWindowType(type))
         {
             CGItem owner(scope);
-            found = SearchOwnerSections(request.identifier, owner, CJ_TYPE_MESSAGE_ACTIONS, origin, scope);
+            found = SearchOwnerSections(request.identifier, owner, ITEMTYPE_MESSAGE_ACTIONS, origin, scope);
             if (!found)
             {
                 // Not the window's own: the same part again, inside its class.
@@ -154,7 +154,7 @@ int ResolveQualifiedName(CGItem& result, IdentifierRequest& request, const CGIte
         else if (IsClassDefinitionType(type))
         {
             CGItem owner(scope);
-            found = SearchOwnerSections(request.identifier, owner, CJ_TYPE_BASE_CLASS_LIST, origin, scope);
+            found = SearchOwnerSections(request.identifier, owner, ITEMTYPE_DERIVED_FROM, origin, scope);
             if (!found)
                 found = SearchBaseClasses(request.identifier, owner, scope);
             if (found && !last)

@@ -40,50 +40,50 @@ void COlvarenNotificationInterface::OnRegistrationHookSet()
 void COlvarenNotificationInterface::OnItemInserted(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 0);
+    BroadcastOutline(pSubject, CDK_ITEM_INSERTED);
 }
 
 void COlvarenNotificationInterface::OnItemDeleted(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 1);
+    BroadcastOutline(pSubject, CDK_ITEM_DELETED);
 }
 
 void COlvarenNotificationInterface::OnItemModified(HOUTLINE hOutline, HITEM hItem)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     CGItem item(hOutline, hItem);
-    BroadcastOutline(&item, 2);
+    BroadcastOutline(&item, CDK_ITEM_MODIFIED);
 }
 
 void COlvarenNotificationInterface::OnItemMoved(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 3);
+    BroadcastOutline(pSubject, CDK_ITEM_MOVED);
 }
 
 void COlvarenNotificationInterface::OnItemSelected(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 4);
+    BroadcastOutline(pSubject, CDK_ITEM_SELECTED);
 }
 
 void COlvarenNotificationInterface::OnItemExpanded(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 5);
+    BroadcastOutline(pSubject, CDK_ITEM_EXPANDED);
 }
 
 void COlvarenNotificationInterface::OnItemCollapsed(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 6);
+    BroadcastOutline(pSubject, CDK_ITEM_COLLAPSED);
 }
 
 void COlvarenNotificationInterface::OnOutlineCleared(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastOutline(pSubject, 7);
+    BroadcastOutline(pSubject, CDK_OUTLINE_CLEARED);
 }
 
 // --- task group -------------------------------------------------------------
@@ -94,45 +94,45 @@ void COlvarenNotificationInterface::OnFileRead(CGItem* pItem)
     g_dout << "[Olvaren] OnFileRead" << std::endl;
     m_app.Initialize(pItem->GetOutline(), pItem->GetItem());
     m_hTreeCtrl = NULL;
-    BroadcastTask(pItem, 0);
+    BroadcastTask(pItem, CDK_FILE_READ);
 }
 
 void COlvarenNotificationInterface::OnFileSave(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastTask(pSubject, 1);
+    BroadcastTask(pSubject, CDK_FILE_SAVE);
 }
 
 void COlvarenNotificationInterface::OnFileNew(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastTask(pSubject, 2);
+    BroadcastTask(pSubject, CDK_FILE_NEW);
 }
 
 void COlvarenNotificationInterface::OnFileClose(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastTask(pSubject, 3);
+    BroadcastTask(pSubject, CDK_FILE_CLOSE);
 }
 
 void COlvarenNotificationInterface::OnCompile(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    BroadcastTask(pSubject, 4);
+    BroadcastTask(pSubject, CDK_COMPILE);
 }
 
 void COlvarenNotificationInterface::OnRunDesign(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     g_dout << "[Olvaren] OnRunDesign" << std::endl;
-    BroadcastTask(pSubject, 5);
+    BroadcastTask(pSubject, CDK_RUN_DESIGN);
 }
 
 void COlvarenNotificationInterface::OnRunUser(CObject* pSubject)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     g_dout << "[Olvaren] OnRunUser" << std::endl;
-    BroadcastTask(pSubject, 6);
+    BroadcastTask(pSubject, CDK_RUN_USER);
 }
 
 void COlvarenNotificationInterface::OnTaskActivate(CGItem* pApp)
@@ -143,7 +143,7 @@ void COlvarenNotificationInterface::OnTaskActivate(CGItem* pApp)
         m_app.Initialize(pApp->GetOutline(), pApp->GetItem());
     if (m_hKeyboardHook == NULL)
         StartKeyboardTracking();
-    BroadcastTask(pApp, 7);
+    BroadcastTask(pApp, CDK_TASK_ACTIVATE);
 }
 
 void COlvarenNotificationInterface::OnTaskDeactivate(CObject* pSubject)
@@ -151,7 +151,7 @@ void COlvarenNotificationInterface::OnTaskDeactivate(CObject* pSubject)
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     g_dout << "[Olvaren] OnTaskDeactivate" << std::endl;
     StopKeyboardTracking();
-    BroadcastTask(pSubject, 8);
+    BroadcastTask(pSubject, CDK_TASK_DEACTIVATE);
 }
 
 void COlvarenNotificationInterface::TaskShutdown()

@@ -19,10 +19,10 @@ public:
     explicit COlvarenModuleBase(COlvarenNotificationInterface* pHost);
     virtual ~COlvarenModuleBase();
 
-    // code 0..7: the outline-group notification, in the CDK's order.
+    // code: the outline-group notification (CdkOutlineCode, cdk.h).
     virtual void OnOutlineNotification(void* subject, int code);
-    // code 0 file read, 1..4 the further task notifications, 5 run design,
-    // 6 run user, 7 task activate, 8 task deactivate.
+    // code: the task-group notification (CdkTaskCode, cdk.h) from
+    // CDK_FILE_READ to CDK_TASK_DEACTIVATE; the shutdown is OnTaskShutdown.
     virtual void OnTaskNotification(void* subject, int code);
     virtual void OnTaskShutdown();
     // The tool entry's argument string split at every blank.

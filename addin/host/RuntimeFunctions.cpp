@@ -2,24 +2,15 @@
 // the including-item lookup built on it.
 #include "host/RuntimeFunctions.h"
 
+#include "cdk/ItemTypes.h"
+
 HMODULE g_hRuntimeLib = NULL;
 HMODULE g_hCdkLib = NULL;
 
-PFN_ERRORLOGOPEN g_pfnErrorLogOpen = NULL;
-PFN_ERRORLOGCLEAR g_pfnErrorLogClear = NULL;
-PFN_SALOUTLINEGETFILENAME g_pfnSalOutlineGetFileName = NULL;
-PFN_SALOUTLINEGETINCLUDINGITEM g_pfnSalOutlineGetIncludingItem = NULL;
-PFN_SALOUTLINEOUTLINEOFUIFRAME g_pfnSalOutlineOutlineOfUIFrame = NULL;
-PFN_SALOUTLINECURRENT g_pfnSalOutlineCurrent = NULL;
-PFN_SALOUTLINEEDITGETITEM g_pfnSalOutlineEditGetItem = NULL;
-PFN_SALOUTLINEEDITGETTEXT g_pfnSalOutlineEditGetText = NULL;
-PFN_SALOUTLINEEDITSETTEXT g_pfnSalOutlineEditSetText = NULL;
-PFN_SALOUTLINEUIFRAMEOFOUTLINE g_pfnSalOutlineUIFrameOfOutline = NULL;
-PFN_SALOUTLINEACTIVATEUIVIEW g_pfnSalOutlineActivateUIView = NULL;
-PFN_SALOUTLINEISUIVIEWACTIVE g_pfnSalOutlineIsUIViewActive = NULL;
-PFN_SALOUTLINEDOUICOMMAND g_pfnSalOutlineDoUICommand = NULL;
-PFN_CDKISITEMINCLUDED g_pfnCDKIsItemIncluded = NULL;
-PFN_CDKOUTLINECHANGESELECT g_pfnCDKOutlineChangeSelect = NULL;
+#define OLVAREN_DEFINE_FUNCTION(ordinal, name, function, type, pointer) type pointer = NULL;
+CDLLI42_FUNCTIONS(OLVAREN_DEFINE_FUNCTION)
+CDKI42_FUNCTIONS(OLVAREN_DEFINE_FUNCTION)
+#undef OLVAREN_DEFINE_FUNCTION
 
 namespace
 {
@@ -33,36 +24,27 @@ void Bind(PFN& pfn, HMODULE hLib, const char* name)
 
 void BindRuntimeFunctions()
 {
+#define OLVAREN_BIND_FUNCTION(ordinal, name, function, type, pointer) Bind(pointer, hLib, name);
     if (g_hRuntimeLib == NULL)
     {
         g_hRuntimeLib = LoadLibraryA("cdlli42.dll");
-        if (g_hRuntimeLib != NULL)
+        HMODULE hLib = g_hRuntimeLib;
+        if (hLib != NULL)
         {
-            Bind(g_pfnErrorLogOpen, g_hRuntimeLib, "_ErrorLogOpen@0");
-            Bind(g_pfnErrorLogClear, g_hRuntimeLib, "_ErrorLogClear@0");
-            Bind(g_pfnSalOutlineGetFileName, g_hRuntimeLib, "SalOutlineGetFileName");
-            Bind(g_pfnSalOutlineGetIncludingItem, g_hRuntimeLib, "SalOutlineGetIncludingItem");
-            Bind(g_pfnSalOutlineOutlineOfUIFrame, g_hRuntimeLib, "SalOutlineOutlineOfUIFrame");
-            Bind(g_pfnSalOutlineCurrent, g_hRuntimeLib, "SalOutlineCurrent");
-            Bind(g_pfnSalOutlineEditGetItem, g_hRuntimeLib, "SalOutlineEditGetItem");
-            Bind(g_pfnSalOutlineEditGetText, g_hRuntimeLib, "SalOutlineEditGetText");
-            Bind(g_pfnSalOutlineEditSetText, g_hRuntimeLib, "SalOutlineEditSetText");
-            Bind(g_pfnSalOutlineUIFrameOfOutline, g_hRuntimeLib, "SalOutlineUIFrameOfOutline");
-            Bind(g_pfnSalOutlineActivateUIView, g_hRuntimeLib, "SalOutlineActivateUIView");
-            Bind(g_pfnSalOutlineIsUIViewActive, g_hRuntimeLib, "SalOutlineIsUIViewActive");
-            Bind(g_pfnSalOutlineDoUICommand, g_hRuntimeLib, "SalOutlineDoUICommand");
+            CDLLI42_FUNCTIONS(OLVAREN_BIND_FUNCTION)
         }
     }
 
     if (g_hCdkLib == NULL)
     {
         g_hCdkLib = LoadLibraryA("cdki42.dll");
-        if (g_hCdkLib != NULL)
+        HMODULE hLib = g_hCdkLib;
+        if (hLib != NULL)
         {
-            Bind(g_pfnCDKIsItemIncluded, g_hCdkLib, "CDKIsItemIncluded");
-            Bind(g_pfnCDKOutlineChangeSelect, g_hCdkLib, "CDKOutlineChangeSelect");
+            CDKI42_FUNCTIONS(OLVAREN_BIND_FUNCTION)
         }
     }
+#undef OLVAREN_BIND_FUNCTION
 }
 
 void ReleaseRuntimeLibraries()
@@ -87,5 +69,5 @@ BOOL GetIncludingItem(CGItem& out, const CGItem& item)
     if (hIncluding == 0)
         return FALSE;
     out.Initialize(item.GetOutline(), hIncluding);
-    return out.GetItemType() == ITEMTYPE_INCLUDE;
+    return out.GetItemType() == ITEMTYPE_FILE_INCLUDE;
 }

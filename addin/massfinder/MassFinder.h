@@ -8,6 +8,7 @@
 #include <afx.h>
 #include <afxcoll.h>
 
+#include "cdk/ItemTypes.h"
 #include "cdk/cdk.h"
 #include "host/ModuleBase.h"
 
@@ -68,7 +69,6 @@ private:
 };
 
 // Item-type sets of the search.
-#define ITEMTYPE_COMMENT 188
 BOOL IsUnsearchedItemType(int type);
 // Lower-cases the ASCII letters of `text` in place.
 void LowerCase(CString& text);

@@ -32,17 +32,34 @@ void LowerCase(CString& text)
     text.ReleaseBuffer(length);
 }
 
+// Layout and design-time properties: never tested, their children still are.
 BOOL IsUnsearchedItemType(int type)
 {
-    return type == 495 || (type >= 304 && type <= 321) || (type >= 328 && type <= 331) ||
-           (type >= 370 && type <= 372);
+    switch (type)
+    {
+    case ITEMTYPE_LEFT: case ITEMTYPE_TOP: case ITEMTYPE_WIDTH: case ITEMTYPE_HEIGHT:
+    case ITEMTYPE_WINDOW_LOCATION: case ITEMTYPE_FONT_NAME: case ITEMTYPE_FONT_SIZE:
+    case ITEMTYPE_FONT_ENHANCEMENT: case ITEMTYPE_TEXT_COLOR: case ITEMTYPE_BACKGROUND_COLOR:
+    case ITEMTYPE_CHILD_KEY: case ITEMTYPE_RESOURCE_ID: case ITEMTYPE_LINE_COORDINATE:
+    case ITEMTYPE_LINE_APPEARANCE: case ITEMTYPE_BORDER_APPEARANCE: case ITEMTYPE_OUTLINE_VERSION:
+    case ITEMTYPE_DESIGN_TIME_SETTINGS: case ITEMTYPE_DESIGN_TIME_ENTRY:
+    case ITEMTYPE_WINDOW_DEFAULTS: case ITEMTYPE_WINDOW_DEFAULTS_ENTRY: case ITEMTYPE_FORM_SIZE:
+    case ITEMTYPE_COORDINATES: case ITEMTYPE_DISPLAY_SETTINGS: case ITEMTYPE_MEMORY_SETTINGS:
+    case ITEMTYPE_PICTURE_APPEARANCE: case ITEMTYPE_DOCKING_PROPERTY:
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
+// Statements and properties written without a colon after their keyword.
 BOOL IsColonlessItemType(int type)
 {
     switch (type)
     {
-    case 72: case 73: case 123: case 129: case 139: case 141: case 174: case 190: case 201:
+    case ITEMTYPE_SET_STATEMENT: case ITEMTYPE_CALL_STATEMENT: case ITEMTYPE_IF_STATEMENT:
+    case ITEMTYPE_LOOP_STATEMENT: case ITEMTYPE_JUMP_STATEMENT: case ITEMTYPE_CASE_STATEMENT:
+    case ITEMTYPE_MESSAGE_HANDLER: case ITEMTYPE_WHEN_STATEMENT: case ITEMTYPE_YES_NO_PROPERTY:
         return TRUE;
     default:
         return FALSE;

@@ -12,12 +12,11 @@ namespace
 const char kNoApplication[] = "Not a valid App Object!";
 const char kCannotLocate[] = "*** Could not evaluate outline properly! ***";
 
-// The location path ends below an ancestor of this type ...
-const int ITEMTYPE_PATH_END = 29;
-// ... and starts again at the outermost ancestor of one of these types.
+// The location path ends below the application item and starts again at
+// the outermost function or message handler.
 BOOL IsPathBreakType(int type)
 {
-    return type == 70 || type == 174;
+    return type == ITEMTYPE_FUNCTION || type == ITEMTYPE_MESSAGE_HANDLER;
 }
 
 // Tab, line feed and carriage return each become a blank.
@@ -74,7 +73,7 @@ void CMassFinder::ReportHit(CGItem& item)
         for (;;)
         {
             int type = ancestor.GetItemType();
-            if (type == ITEMTYPE_PATH_END)
+            if (type == ITEMTYPE_APPLICATION)
                 break;
             if (IsPathBreakType(type))
                 path.Empty();

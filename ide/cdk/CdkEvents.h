@@ -3,21 +3,11 @@
 // are started and the sink is valid) through its OnNotification entry, whose
 // default turns the (group, code, outline, item) quadruple into the specific
 // operation with its subject object. Subjects live for the duration of the
-// call. Every function returns TRUE when the sink was called.
+// call. Every function returns TRUE when the sink was called. The groups and
+// codes are the CDK's (cdk.h).
 #pragma once
 
 #include "cdk.h"
-
-// Notification groups and codes as OnNotification receives them.
-enum CdkNotifyGroup { CDK_GROUP_OUTLINE = 1, CDK_GROUP_TASK = 2 };
-enum CdkOutlineCode {
-  CDK_ITEM_INSERTED, CDK_ITEM_DELETED, CDK_ITEM_MODIFIED, CDK_ITEM_MOVED,
-  CDK_ITEM_SELECTED, CDK_ITEM_EXPANDED, CDK_ITEM_COLLAPSED, CDK_OUTLINE_CLEARED
-};
-enum CdkTaskCode {
-  CDK_FILE_READ, CDK_FILE_SAVE, CDK_FILE_NEW, CDK_FILE_CLOSE, CDK_COMPILE,
-  CDK_RUN_DESIGN, CDK_RUN_USER, CDK_TASK_ACTIVATE, CDK_TASK_DEACTIVATE, CDK_TASK_SHUTDOWN
-};
 
 // The raw entry: any group and code, including ones the sink does not know
 // (they reach OnUnknownNotification).

@@ -1,8 +1,10 @@
-// The CDK module's plain functions and its export table: the two functions
-// bound by name, and the design hook entry under its ordinal. C names, so
-// that a .def file can name them on Windows (windows/modules/cdki42.def).
+// The CDK module's plain functions and its export table: the functions the
+// add-in binds by name (RuntimeFunctionList.h), and the design hook entry
+// under its ordinal. C names, so that a .def file can name them on Windows
+// (the build writes cdki42.def from the same list).
 #include "CdkAccess.h"
 #include "CdkEvents.h"
+#include "RuntimeFunctionList.h"
 #include "standin.h"
 
 extern "C" {
@@ -34,13 +36,14 @@ BOOL WINAPI CdkDesignHookSet(HWND /*hWndMain*/, DWORD /*dwReserved*/) {
 namespace {
 
 // The signatures as the add-in binds them.
-[[maybe_unused]] constexpr PFN_CDKISITEMINCLUDED kIsItemIncluded = &CDKIsItemIncluded;
-[[maybe_unused]] constexpr PFN_CDKOUTLINECHANGESELECT kChangeSelect = &CDKOutlineChangeSelect;
+#define CDK_CHECK_SIGNATURE(ordinal, name, function, type, pointer) \
+  [[maybe_unused]] constexpr type k##function = &function;
+CDKI42_FUNCTIONS(CDK_CHECK_SIGNATURE)
+#undef CDK_CHECK_SIGNATURE
 [[maybe_unused]] constexpr PFN_SWINDESIGNHOOKSET kDesignHookSet = &CdkDesignHookSet;
 
-STANDIN_EXPORTS(
-    STANDIN_EXPORT(90, CDKIsItemIncluded),
-    STANDIN_EXPORT(91, CDKOutlineChangeSelect),
-    STANDIN_EXPORT_NONAME(CDK_ORDINAL_DESIGNHOOKSET, CdkDesignHookSet));
+#define CDK_EXPORT(ordinal, name, function, type, pointer) STANDIN_EXPORT_AS(ordinal, name, function),
+STANDIN_EXPORTS(CDKI42_FUNCTIONS(CDK_EXPORT) STANDIN_EXPORT_NONAME(CDK_ORDINAL_DESIGNHOOKSET, CdkDesignHookSet));
+#undef CDK_EXPORT
 
 }  // namespace

@@ -42,7 +42,7 @@ BOOL WINAPI ErrorLogClear() {
   return TRUE;
 }
 
-BOOL WINAPI OutlineGetFileName(HOUTLINE hOutline, LPSTR buffer, int size) {
+BOOL WINAPI SalOutlineGetFileName(HOUTLINE hOutline, LPSTR buffer, int size) {
   if (TheIde().GetOutline(hOutline) == nullptr) {
     CopyOut(std::string(), buffer, size);
     return FALSE;
@@ -52,20 +52,20 @@ BOOL WINAPI OutlineGetFileName(HOUTLINE hOutline, LPSTR buffer, int size) {
 
 // The nearest File Include item that brought the item in; 0 for an item of
 // the application's own file.
-HITEM WINAPI OutlineGetIncludingItem(HOUTLINE hOutline, HITEM hItem) {
+HITEM WINAPI SalOutlineGetIncludingItem(HOUTLINE hOutline, HITEM hItem) {
   if (!TheIde().IsValidItem(hOutline, hItem)) return 0;
   return ide::ToItemHandle(TheIde().GetOutline(hOutline)->IncludingItem(ide::ToItemId(hItem)));
 }
 
-HOUTLINE WINAPI OutlineOutlineOfUIFrame(HWND hWnd) { return TheIde().OutlineOfFrame(hWnd); }
+HOUTLINE WINAPI SalOutlineOutlineOfUIFrame(HWND hWnd) { return TheIde().OutlineOfFrame(hWnd); }
 
-HOUTLINE WINAPI OutlineCurrent() { return TheIde().Application(); }
+HOUTLINE WINAPI SalOutlineCurrent() { return TheIde().Application(); }
 
-HITEM WINAPI OutlineEditGetItem(HOUTLINE hOutline) {
+HITEM WINAPI SalOutlineEditGetItem(HOUTLINE hOutline) {
   return EditingIn(hOutline) ? TheIde().Edit().item : 0;
 }
 
-BOOL WINAPI OutlineEditGetText(HOUTLINE hOutline, LPSTR buffer, int size) {
+BOOL WINAPI SalOutlineEditGetText(HOUTLINE hOutline, LPSTR buffer, int size) {
   if (!EditingIn(hOutline)) {
     CopyOut(std::string(), buffer, size);
     return FALSE;
@@ -73,24 +73,24 @@ BOOL WINAPI OutlineEditGetText(HOUTLINE hOutline, LPSTR buffer, int size) {
   return CopyOut(TheIde().Edit().text, buffer, size);
 }
 
-BOOL WINAPI OutlineEditSetText(HOUTLINE hOutline, LPCSTR text) {
+BOOL WINAPI SalOutlineEditSetText(HOUTLINE hOutline, LPCSTR text) {
   if (!EditingIn(hOutline) || text == nullptr) return FALSE;
   TheIde().SetEditText(text);
   return TRUE;
 }
 
-HWND WINAPI OutlineUIFrameOfOutline(HOUTLINE hOutline) {
+HWND WINAPI SalOutlineUIFrameOfOutline(HOUTLINE hOutline) {
   return static_cast<HWND>(TheIde().FrameWindow(hOutline));
 }
 
-BOOL WINAPI OutlineActivateUIView(HOUTLINE hOutline) { return TheIde().ActivateView(hOutline) ? TRUE : FALSE; }
+BOOL WINAPI SalOutlineActivateUIView(HOUTLINE hOutline) { return TheIde().ActivateView(hOutline) ? TRUE : FALSE; }
 
-BOOL WINAPI OutlineIsUIViewActive(HOUTLINE hOutline) { return TheIde().IsViewActive(hOutline) ? TRUE : FALSE; }
+BOOL WINAPI SalOutlineIsUIViewActive(HOUTLINE hOutline) { return TheIde().IsViewActive(hOutline) ? TRUE : FALSE; }
 
 // Command 29 brings the item into view: it becomes the IDE's current item.
 // Returns non-zero when the command was carried out; other commands are not
 // carried out by this IDE.
-int WINAPI OutlineDoUICommand(HOUTLINE hOutline, HITEM hItem, int command, const char* /*text*/) {
+int WINAPI SalOutlineDoUICommand(HOUTLINE hOutline, HITEM hItem, int command, const char* /*text*/) {
   if (command == SAL_UICMD_SHOWITEM) return TheIde().SetCurrentItem(hOutline, hItem) ? 1 : 0;
   return 0;
 }

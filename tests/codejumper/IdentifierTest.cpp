@@ -1,5 +1,6 @@
 // The identifier under the caret: a table of editor texts with the caret at
-// '|', and the type groups of the searches against the IDE's type table.
+// '|', and the add-in's item type names and the searches' type groups
+// against the IDE's type table.
 #include <gtest/gtest.h>
 
 #include <string.h>
@@ -79,8 +80,14 @@ TEST(IdentifierTest, SeparatorSearchesStayInsideTheText) {
   EXPECT_EQ(strlen(g_separatorsAfter), 17u);
 }
 
-// The searches' type groups name the IDE's constructs of docs/outline-types.md.
-TEST(IdentifierTest, TypeGroupsMatchTheIdesItemTypes) {
+// The add-in's item type names (cdk/ItemTypes.h) are the IDE's codes of
+// docs/outline-types.md, and the searches' type groups built from them are
+// the IDE's groups.
+TEST(IdentifierTest, ItemTypeNamesAndGroupsMatchTheIdesItemTypes) {
+#define EXPECT_IDE_CODE(name, code, construct) EXPECT_EQ(name, ide::ItemType::construct) << #name;
+  CDK_ITEM_TYPES(EXPECT_IDE_CODE)
+#undef EXPECT_IDE_CODE
+
   int classTypes = 0, sectionTypes = 0;
   for (int type = 0; type < 1024; ++type) {
     SCOPED_TRACE(type);
@@ -96,14 +103,6 @@ TEST(IdentifierTest, TypeGroupsMatchTheIdesItemTypes) {
   }
   EXPECT_EQ(classTypes, 29);
   EXPECT_EQ(sectionTypes, 15);
-  EXPECT_EQ(CJ_TYPE_WINDOW_ANCHOR, ide::ItemType::PropertyTemplate);
-  EXPECT_EQ(CJ_TYPE_MESSAGE_ACTIONS, ide::ItemType::MessageActions);
-  EXPECT_EQ(CJ_TYPE_BASE_CLASS_LIST, ide::ItemType::DerivedFrom);
-  EXPECT_EQ(CJ_TYPE_CLASS_DEFINITIONS, ide::ItemType::ClassDefinitions);
-  EXPECT_EQ(CJ_TYPE_GLOBAL_DECLARATIONS, ide::ItemType::GlobalDeclarations);
-  EXPECT_EQ(CJ_TYPE_GLOBAL_ONLY_SCOPE, ide::ItemType::InternalFunctions);
-  EXPECT_EQ(CJ_TYPE_WRAPPED_SECTION, ide::ItemType::ToolBar);
-  EXPECT_EQ(CJ_TYPE_CONTENTS, ide::ItemType::Contents);
 }
 
 }  // namespace

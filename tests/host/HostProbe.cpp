@@ -31,7 +31,7 @@ public:
     {
         CString line;
         line.Format("outline %d", code);
-        if (code == 2)
+        if (code == CDK_ITEM_MODIFIED)
             AppendItem(line, static_cast<CGItem*>(subject));
         Record(line);
     }
@@ -39,7 +39,7 @@ public:
     {
         CString line;
         line.Format("task %d", code);
-        if (code == 0 || code == 7)
+        if (code == CDK_FILE_READ || code == CDK_TASK_ACTIVATE)
             AppendItem(line, static_cast<CGItem*>(subject));
         Record(line);
     }
@@ -112,30 +112,17 @@ extern "C" STANDIN_VISIBLE HWND ProbeFindEditWindowByText(HWND parent, const cha
     return FindEditWindowByText(parent, CString(text));
 }
 
-// One character per runtime function in binding order: '1' bound, '0' not.
+// One character per runtime function in the list's order (cdlli42's, then
+// cdki42's): '1' bound, '0' not.
 extern "C" STANDIN_VISIBLE void ProbeRuntimeBindings(char* buffer, int size)
 {
-    const void* table[] = {
-        reinterpret_cast<const void*>(g_pfnErrorLogOpen),
-        reinterpret_cast<const void*>(g_pfnErrorLogClear),
-        reinterpret_cast<const void*>(g_pfnSalOutlineGetFileName),
-        reinterpret_cast<const void*>(g_pfnSalOutlineGetIncludingItem),
-        reinterpret_cast<const void*>(g_pfnSalOutlineOutlineOfUIFrame),
-        reinterpret_cast<const void*>(g_pfnSalOutlineCurrent),
-        reinterpret_cast<const void*>(g_pfnSalOutlineEditGetItem),
-        reinterpret_cast<const void*>(g_pfnSalOutlineEditGetText),
-        reinterpret_cast<const void*>(g_pfnSalOutlineEditSetText),
-        reinterpret_cast<const void*>(g_pfnSalOutlineUIFrameOfOutline),
-        reinterpret_cast<const void*>(g_pfnSalOutlineActivateUIView),
-        reinterpret_cast<const void*>(g_pfnSalOutlineIsUIViewActive),
-        reinterpret_cast<const void*>(g_pfnSalOutlineDoUICommand),
-        reinterpret_cast<const void*>(g_pfnCDKIsItemIncluded),
-        reinterpret_cast<const void*>(g_pfnCDKOutlineChangeSelect),
-    };
+#define PROBE_BINDING(ordinal, name, function, type, pointer) pointer != NULL,
+    const bool bound[] = {CDLLI42_FUNCTIONS(PROBE_BINDING) CDKI42_FUNCTIONS(PROBE_BINDING)};
+#undef PROBE_BINDING
     int n = 0;
-    for (const void* entry : table)
+    for (bool entry : bound)
         if (n + 1 < size)
-            buffer[n++] = entry != NULL ? '1' : '0';
+            buffer[n++] = entry ? '1' : '0';
     buffer[n] = '\0';
 }
 
