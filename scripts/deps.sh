@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs when any is missing; clang
 # and its libFuzzer runtime too when clang is the compiler (CXX=clang++) or
-# when asked with --clang.
+# when asked with --clang; with --windows also what the Windows build and
+# its Wine suite need (MinGW-w64, GoogleTest's sources, Wine, jq).
 # As root it runs apt-get; otherwise it prints the exact command and fails.
 set -euo pipefail
 PACKAGES=(g++ make cmake libgtest-dev libgmock-dev libpugixml-dev libcli11-dev)
 CLANG_PACKAGES=(clang libclang-rt-14-dev)
+WINDOWS_PACKAGES=(googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 jq)
 case "${CXX:-}" in *clang*) PACKAGES+=("${CLANG_PACKAGES[@]}") ;; esac
-[ "${1:-}" = "--clang" ] && PACKAGES+=("${CLANG_PACKAGES[@]}")
+for arg in "$@"; do
+  case $arg in
+    --clang) PACKAGES+=("${CLANG_PACKAGES[@]}") ;;
+    --windows) PACKAGES+=("${WINDOWS_PACKAGES[@]}") ;;
+    *) echo "deps.sh: unknown option '$arg' (known: --clang, --windows)" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

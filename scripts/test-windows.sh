@@ -3,9 +3,10 @@
 # Wine), cross-builds Olvaren.dll for i686 and the conformance tests for
 # x86_64 (build-win-i686/, build-win-x86_64/), checks the DLL's export
 # table, and runs every test under Wine (64-bit, headless: the null graphics
-# driver): each test program once under a timeout, and one process per test
-# for a program that hung or crashed. Prints a table of passed / failed /
-# marked per test file; fails when any test failed.
+# driver): each test program once under a timeout, its results read from
+# GoogleTest's JSON output, and one process per test for a program that hung
+# or crashed. Prints a table of passed / failed / marked per test file; fails
+# when any test failed.
 #   marked: passed with an expectation marked TODO_WINE (a documented
 #           deviation of Wine), or skipped: stand-in only (STANDIN_ONLY),
 #           POSIX only (POSIX_ONLY).
@@ -14,23 +15,10 @@ cd "$(dirname "$0")/.."
 root=$PWD
 timeout_s=${OLVAREN_WINE_TIMEOUT:-30}
 
-PACKAGES=(cmake make g++ googletest libpugixml-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-  mingw-w64-tools wine64)
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages. Run:" >&2
-    echo "  sudo apt-get install ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "Installing: ${missing[*]}" >&2
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+bash scripts/deps.sh --windows
+tmp=$(mktemp -d)
+# Wine reaches the temporary folder through its drive Z:.
+wtmp=Z:$tmp
 
 # pugixml for Windows: Debian's source package of the same version as the
 # installed libpugixml-dev, fetched once with apt (checked against Debian's
@@ -61,7 +49,7 @@ echo "pugixml for Windows: $pugi_src (Debian source $pugi_version, as the instal
 jobs=${OLVAREN_JOBS:-2}
 for arch in i686 x86_64; do
   cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/scripts/cmake/toolchain-$arch-w64-mingw32.cmake" \
-    -DOLVAREN_PUGIXML_SOURCE="$pugi_src" >/dev/null
+    -DOLVAREN_PUGIXML_SOURCE="$pugi_src" -DOLVAREN_WERROR="${OLVAREN_WERROR:-OFF}" >/dev/null
   cmake --build "build-win-$arch" -j "$jobs" >/dev/null
 done
 
@@ -70,14 +58,13 @@ failures=0
 row() { rows+=("$(printf '%-46s %6s %6s %6s' "$1" "$2" "$3" "$4")"); }
 
 # The export table of the 32-bit add-in.
-if ctest --test-dir build-win-i686 --output-on-failure >/tmp/olvaren-exports.$$ 2>&1; then
+if ctest --test-dir build-win-i686 --output-on-failure >"$tmp/exports.log" 2>&1; then
   row "Olvaren.dll (i686) export table" 1 0 0
 else
-  cat /tmp/olvaren-exports.$$ >&2
+  cat "$tmp/exports.log" >&2
   row "Olvaren.dll (i686) export table" 0 1 0
   failures=$((failures + 1))
 fi
-rm -f /tmp/olvaren-exports.$$
 
 # Wine: a prefix of our own, headless, no debugger on a crash.
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
@@ -91,7 +78,7 @@ if [ ! -f "$WINEPREFIX/.olvaren-ready" ]; then
   sleep 1
   touch "$WINEPREFIX/.olvaren-ready"
 fi
-trap 'wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+trap 'wineserver -k 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
 
 declare -A pass fail mark where
 # Which file holds each test: "Suite.Test" -> path.
@@ -116,63 +103,68 @@ count() {
   esac
 }
 
+# results JSON: one line per test that ran, "pass|fail|mark<TAB>Suite.Test",
+# each failure's messages after its line indented by four spaces. Marked:
+# skipped, or passed with a TODO_WINE expectation (its "todo_wine" property).
+results() {
+  jq -r '.testsuites[] | .name as $suite | .testsuite[] | select(.status == "RUN") |
+    (if (.failures // []) != [] then "fail" elif .result == "SKIPPED" or has("todo_wine") then "mark" else "pass" end)
+      + "\t" + $suite + "." + .name,
+    ((.failures // [])[] | .failure | split("\n")[] | "    " + .)' "$1"
+}
+
+# read_results JSON EXE [why]: counts each test of a results file.
+read_results() {
+  local outcome test detail=0
+  while IFS= read -r line; do
+    case $line in
+      "    "*)
+        if [ $detail -lt 12 ]; then echo "$line" >&2; fi
+        detail=$((detail + 1)) ;;
+      *)
+        outcome=${line%%$'\t'*} test=${line#*$'\t'} detail=0
+        count "$outcome" "$test" "$2" "${3:-see below}" ;;
+    esac
+  done < <(results "$1" | tr -d '\r')
+}
+
 # Each program runs once under a time limit, its per-test results read from
-# GoogleTest's output. A program that hung or crashed has its unfinished
-# tests run again, one process each, so that one bad test costs only itself.
+# GoogleTest's JSON results. A program that hung or crashed leaves no
+# results: its tests run again, one process each, so that one bad test costs
+# only itself.
 exe_timeout_s=${OLVAREN_WINE_EXE_TIMEOUT:-600}
 bin=build-win-x86_64/bin
 for exe in "$bin"/*_tests.exe; do
   [ -e "$exe" ] || continue
   name=$(basename "$exe")
-  out=$(cd "$bin" && timeout "$exe_timeout_s" "$wine" "$name" 2>&1) && rc=0 || rc=$?
-  declare -A done_=()
-  current= todo=0
-  while IFS= read -r line; do
-    line=${line%$'\r'}
-    case $line in
-      "[ RUN      ] "*) current=${line#*] }; todo=0 ;;
-      "[ TODO_WINE ]"*) todo=1 ;;
-      "[       OK ] "*" ("*)
-        t=${line#*] }; t=${t%% (*}; done_[$t]=1
-        [ $todo -eq 1 ] && count mark "$t" "$name" || count pass "$t" "$name" ;;
-      "[  SKIPPED ] "*" ("*) t=${line#*] }; t=${t%% (*}; done_[$t]=1; count mark "$t" "$name" ;;
-      "[  FAILED  ] "*" ("*)
-        t=${line#*] }; t=${t%% (*}; t=${t%%,*}; done_[$t]=1
-        count fail "$t" "$name" "see below"
-        { awk -v t="[ RUN      ] $t" '$0 == t {on=1; next} /^\[  FAILED  \]/ {on=0} on' <<<"${out//$'\r'/}" |
-          grep -E "Failure|Which is|Expected|error|Unhandled" || true; } | head -n 12 | sed 's/^/    /' >&2 ;;
-    esac
-  done <<<"$out"
-  if [ $rc -ne 0 ] && [ $rc -ne 1 ]; then
-    # Hung or crashed: the test that was running fails; the rest run one by one.
-    [ $rc -eq 124 ] && why="timed out after ${exe_timeout_s}s" || why="exit code $rc"
-    if [ -n "$current" ] && [ -z "${done_[$current]:-}" ]; then
-      done_[$current]=1
-      count fail "$current" "$name" "$why"
-      { grep -E "Failure|Which is|Expected|error|Unhandled|ASSERT" <<<"$out" || true; } | tail -n 6 | sed 's/^/    /' >&2
-    fi
-    suite=
-    while IFS= read -r line; do
-      line=${line%$'\r'}
-      case $line in
-        "Running main"* | "") continue ;;
-        " "*) test=${line#  }; test=${test%% *} ;;
-        *) suite=${line%%.*}; continue ;;
-      esac
-      [ -z "${done_[$suite.$test]:-}" ] || continue
-      one=$(cd "$bin" && timeout "$timeout_s" "$wine" "$name" --gtest_filter="$suite.$test" 2>&1) && rc=0 || rc=$?
-      if [ $rc -eq 0 ] && grep -qE "^\[  SKIPPED \]|^\[ TODO_WINE \]" <<<"$one"; then
-        count mark "$suite.$test" "$name"
-      elif [ $rc -eq 0 ]; then
-        count pass "$suite.$test" "$name"
-      else
-        [ $rc -eq 124 ] && why="timed out after ${timeout_s}s" || why="exit code $rc"
-        count fail "$suite.$test" "$name" "$why"
-        { grep -E "Failure|Which is|Expected|error|Unhandled|ASSERT" <<<"$one" || true; } | head -n 12 | sed 's/^/    /' >&2
-      fi
-    done < <(cd "$bin" && timeout "$timeout_s" "$wine" "$name" --gtest_list_tests 2>/dev/null)
+  json=$tmp/${name%.exe}.json
+  (cd "$bin" && timeout "$exe_timeout_s" "$wine" "$name" --gtest_output="json:$wtmp/${name%.exe}.json" \
+    >"$tmp/out.log" 2>&1) && rc=0 || rc=$?
+  if { [ $rc -eq 0 ] || [ $rc -eq 1 ]; } && [ -s "$json" ]; then
+    read_results "$json" "$name"
+    continue
   fi
-  unset done_
+  # Hung or crashed: every test runs again on its own.
+  [ $rc -eq 124 ] && why="timed out after ${exe_timeout_s}s" || why="exit code $rc"
+  echo "$name: $why; its tests run one by one" >&2
+  { grep -E "Failure|Which is|Expected|error|Unhandled|ASSERT" "$tmp/out.log" || true; } | tail -n 6 | sed 's/^/    /' >&2
+  list=$tmp/${name%.exe}.list.json
+  (cd "$bin" && timeout "$timeout_s" "$wine" "$name" --gtest_list_tests --gtest_output="json:$wtmp/${name%.exe}.list.json" \
+    >/dev/null 2>&1) || true
+  [ -s "$list" ] || { count fail "$name" "$name" "$why; no test list"; continue; }
+  while IFS= read -r test; do
+    one=$tmp/one.json
+    rm -f "$one"
+    (cd "$bin" && timeout "$timeout_s" "$wine" "$name" --gtest_filter="$test" --gtest_output="json:$wtmp/one.json" \
+      >"$tmp/out.log" 2>&1) && rc=0 || rc=$?
+    if { [ $rc -eq 0 ] || [ $rc -eq 1 ]; } && [ -s "$one" ]; then
+      read_results "$one" "$name"
+    else
+      [ $rc -eq 124 ] && why="timed out after ${timeout_s}s" || why="exit code $rc"
+      count fail "$test" "$name" "$why"
+      { grep -E "Failure|Which is|Expected|error|Unhandled|ASSERT" "$tmp/out.log" || true; } | head -n 12 | sed 's/^/    /' >&2
+    fi
+  done < <(jq -r '.testsuites[] | .name as $suite | .testsuite[] | $suite + "." + .name' "$list" | tr -d '\r')
 done
 for file in $(printf '%s\n' "${!pass[@]}" "${!fail[@]}" "${!mark[@]}" | sort -u); do
   row "$file" "${pass[$file]:-0}" "${fail[$file]:-0}" "${mark[$file]:-0}"

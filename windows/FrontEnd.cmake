@@ -10,9 +10,10 @@
 # CLI11 (header-only, Debian's libcli11-dev) alone in a folder of its own, as
 # pugixml's headers are.
 set(CLI11_INCLUDE ${CMAKE_BINARY_DIR}/cli11-include)
-if(EXISTS /usr/include/CLI/CLI.hpp)
-  file(COPY /usr/include/CLI DESTINATION ${CLI11_INCLUDE})
+if(NOT EXISTS /usr/include/CLI/CLI.hpp)
+  message(FATAL_ERROR "CLI11: no /usr/include/CLI/CLI.hpp (Debian's libcli11-dev; scripts/deps.sh --windows installs it)")
 endif()
+file(COPY /usr/include/CLI DESTINATION ${CLI11_INCLUDE})
 
 set(FRONTEND_INCLUDES ${ROOT} ${ADDIN} ${ADDIN}/cdk ${ROOT}/compat/mfc ${PUGI_INCLUDE} ${ROOT}/ide ${ROOT}/tools
   ${CLI11_INCLUDE} ${CMAKE_CURRENT_SOURCE_DIR}/standin)

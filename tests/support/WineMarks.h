@@ -8,10 +8,11 @@
 //                           Windows; its body is compiled only elsewhere.
 //   TODO_WINE(EXPECT_...);  an expectation that holds on Windows as
 //                           documented but not under Wine: under Wine its
-//                           failure is reported as "[ TODO_WINE ]" and does
-//                           not fail the test, while its success does (the
-//                           mark is then stale). Elsewhere it is the plain
-//                           expectation.
+//                           failure is reported as "[ TODO_WINE ]" (and as
+//                           the test's property "todo_wine" in GoogleTest's
+//                           XML/JSON results) and does not fail the test,
+//                           while its success does (the mark is then
+//                           stale). Elsewhere it is the plain expectation.
 #ifndef OLVAREN_TESTS_SUPPORT_WINEMARKS_H
 #define OLVAREN_TESTS_SUPPORT_WINEMARKS_H
 
@@ -22,6 +23,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace winemarks {
 
@@ -31,9 +33,10 @@ inline bool OnWine() {
 }
 
 inline void Todo(bool failed, const char* file, int line, const char* what) {
-  if (failed)
+  if (failed) {
     std::printf("[ TODO_WINE ] %s:%d: %s\n", file, line, what);
-  else
+    ::testing::Test::RecordProperty("todo_wine", std::string(file) + ":" + std::to_string(line));
+  } else
     ADD_FAILURE_AT(file, line) << "marked TODO_WINE but holds under Wine: " << what;
 }
 
