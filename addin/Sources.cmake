@@ -9,6 +9,7 @@ set(OLVAREN_SETTINGS_FILE_SOURCES
   ${OLVAREN_ADDIN_DIR}/settings/Settings.cpp
   ${OLVAREN_ADDIN_DIR}/settings/SettingsFile.cpp
   ${OLVAREN_ADDIN_DIR}/settings/SettingsLock.cpp
+  ${OLVAREN_ADDIN_DIR}/settings/SettingsSection.cpp
 )
 
 # The string splitter shared by the tool entry and CodeJumper.
