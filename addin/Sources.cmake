@@ -4,11 +4,17 @@
 # absolute.
 
 # The settings file on its own (without the host's section): what the
-# settings fuzz target compiles.
+# settings fuzz target compiles. Its file-system access is the target
+# system's: one of SettingsFilePosix.cpp and SettingsFileWin32.cpp.
+if(WIN32)
+  set(OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE ${OLVAREN_ADDIN_DIR}/settings/SettingsFileWin32.cpp)
+else()
+  set(OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE ${OLVAREN_ADDIN_DIR}/settings/SettingsFilePosix.cpp)
+endif()
 set(OLVAREN_SETTINGS_FILE_SOURCES
   ${OLVAREN_ADDIN_DIR}/settings/Settings.cpp
   ${OLVAREN_ADDIN_DIR}/settings/SettingsFile.cpp
-  ${OLVAREN_ADDIN_DIR}/settings/SettingsLock.cpp
+  ${OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE}
   ${OLVAREN_ADDIN_DIR}/settings/SettingsSection.cpp
 )
 

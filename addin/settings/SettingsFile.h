@@ -13,9 +13,8 @@
 
 #include <pugixml.hpp>
 
-// The file-system form of a Windows path. Windows takes it as it is; in the
-// stand-in world, where '\' is no separator, every '\' becomes '/'.
-CString SettingsFileSystemPath(const CString& path);
+#include "settings/SettingsFileSystem.h"   // SettingsFileSystemPath
+
 
 // Loads `doc` from the settings file (default parse options). TRUE when the
 // file was read and parsed; otherwise `doc` is left empty.
