@@ -166,15 +166,44 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
 }
 }  // namespace
 
-BOOL LoadSettingsDocument(pugi::xml_document& doc, const CString& settingsPath)
+CSettingsLoadStatus LoadSettingsDocument(pugi::xml_document& doc, const CString& settingsPath)
 {
+    CSettingsLoadStatus result;
     doc.reset();
     if (settingsPath.IsEmpty())
-        return FALSE;
+    {
+        result.m_description = "no settings file (the application-data folder is unknown)";
+        return result;
+    }
     std::string content;
-    if (ReadSettingsFile(SettingsFileSystemPath(settingsPath), content) != SETTINGS_FILE_READ)
-        return FALSE;
-    return ParseSettings(doc, content) == pugi::status_ok ? TRUE : FALSE;
+    switch (ReadSettingsFile(SettingsFileSystemPath(settingsPath), content))
+    {
+    case SETTINGS_FILE_READ:
+        break;
+    case SETTINGS_FILE_MISSING:
+        result.m_kind = CSettingsLoadStatus::MISSING;
+        result.m_description.Format("%s: not found", (LPCSTR)settingsPath);
+        return result;
+    case SETTINGS_FILE_NOT_REGULAR:
+        result.m_kind = CSettingsLoadStatus::NOT_REGULAR;
+        result.m_description.Format("%s: not a regular file", (LPCSTR)settingsPath);
+        return result;
+    default:
+        result.m_kind = CSettingsLoadStatus::UNREADABLE;
+        result.m_description.Format("%s: cannot be read", (LPCSTR)settingsPath);
+        return result;
+    }
+    pugi::xml_parse_result parsed = doc.load_buffer(content.data(), content.size());
+    if (parsed.status != pugi::status_ok)
+    {
+        doc.reset();   // whatever the parser built before an error is not kept
+        result.m_kind = CSettingsLoadStatus::UNPARSEABLE;
+        result.m_description.Format("%s: not well-formed XML (%s) at offset %ld", (LPCSTR)settingsPath,
+                                    parsed.description(), static_cast<long>(parsed.offset));
+        return result;
+    }
+    result.m_kind = CSettingsLoadStatus::LOADED;
+    return result;
 }
 
 BOOL SaveSettingsDocument(const pugi::xml_document& doc, const CString& settingsPath)
