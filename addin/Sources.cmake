@@ -21,6 +21,9 @@ set(OLVAREN_SETTINGS_FILE_SOURCES
 # The string splitter shared by the tool entry and CodeJumper.
 set(OLVAREN_STRING_SPLITTER_SOURCE ${OLVAREN_ADDIN_DIR}/host/StringSplitter.cpp)
 
+# The merge of two lists of recent patterns (MassFinder), also tested alone.
+set(OLVAREN_RECENT_PATTERN_MERGE_SOURCE ${OLVAREN_ADDIN_DIR}/massfinder/RecentPatternMerge.cpp)
+
 # The whole add-in.
 set(OLVAREN_ADDIN_SOURCES
   ${OLVAREN_ADDIN_DIR}/host/Statics.cpp
@@ -46,6 +49,7 @@ set(OLVAREN_ADDIN_SOURCES
   ${OLVAREN_ADDIN_DIR}/massfinder/OutlineSearch.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/SearchReport.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderSettings.cpp
+  ${OLVAREN_RECENT_PATTERN_MERGE_SOURCE}
   ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderDlg.cpp
   ${OLVAREN_ADDIN_DIR}/resources/Dialogs.cpp
   ${OLVAREN_ADDIN_DIR}/classmate/ClassMate.cpp

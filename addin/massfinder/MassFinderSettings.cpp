@@ -4,6 +4,7 @@
 #include "massfinder/MassFinder.h"
 
 #include "host/OlvarenHost.h"
+#include "massfinder/RecentPatternMerge.h"
 #include "settings/SettingsSection.h"
 #include "settings/SettingsFile.h"
 
@@ -68,8 +69,15 @@ void CMassFinder::LoadSettings()
     pugi::xml_node patterns = section.Node().child("recent_patterns");
     if (patterns)
     {
+        // Sized once: growing an MFC array one Add at a time copies it over
+        // and over, which a file of a million patterns would feel.
+        INT_PTR count = 0;
         for (pugi::xml_node pattern = patterns.child("pattern"); pattern; pattern = pattern.next_sibling("pattern"))
-            m_recentPatterns.Add(pattern.attribute("value").value());
+            ++count;
+        m_recentPatterns.SetSize(count);
+        INT_PTR i = 0;
+        for (pugi::xml_node pattern = patterns.child("pattern"); pattern; pattern = pattern.next_sibling("pattern"))
+            m_recentPatterns[i++] = pattern.attribute("value").value();
     }
 
     for (const COptionEntry& option : kOptions)
@@ -103,7 +111,8 @@ void CMassFinder::SaveSettings()
     for (const COptionEntry& option : kOptions)
         section.AppendBoolProperty(option.m_name, this->*option.m_member == 1);
 
-    section.Save();
+    // Patterns another instance saved since this one loaded are merged in.
+    section.Save(MergeRecentPatterns);
 }
 
 void CMassFinder::AddRecentPattern(const CString& pattern)

@@ -16,7 +16,7 @@
 namespace
 {
 // How long a save waits for another IDE instance's save to finish.
-const int SETTINGS_LOCK_TIMEOUT_MS = 5000;
+const int SETTINGS_LOCK_TIMEOUT_MS = 2000;
 
 // The file could be read, but its content is not a usable document.
 BOOL IsUnparseable(pugi::xml_parse_status status)
@@ -54,26 +54,71 @@ private:
     std::string& m_out;
 };
 
-// Writes the document into a new file of its own beside `fileName`, flushed
-// to the disk, and names it in `tempName`; or reports FALSE and leaves no
-// file of its own behind. The name is unique per process and attempt, so two
-// instances never write into one temporary file.
-BOOL WriteTemporaryFile(const pugi::xml_document& doc, const CString& fileName, CString& tempName)
+// Below this depth of elements a document is saved with pugixml's default
+// tab indentation; a deeper one (only a foreign section can be) is saved
+// without indentation, since every line's indentation grows with its depth
+// and would make the file grow with the square of it.
+const int MAX_INDENTED_DEPTH = 64;
+
+BOOL IsDeeperThan(const pugi::xml_node& top, int limit)
 {
-    static unsigned int s_counter = 0;
-    std::string content;
-    CStringWriter writer(content);
-    doc.save(writer);
-    for (int attempt = 0; attempt < 100; ++attempt)
+    int depth = 0;
+    pugi::xml_node node = top.first_child();
+    if (node)
+        depth = 1;
+    while (node)
     {
-        tempName.Format("%s.%lu.%u.tmp", (LPCSTR)fileName, static_cast<unsigned long>(GetCurrentProcessId()),
-                        ++s_counter);
-        std::string existing;
-        if (ReadSettingsFile(tempName, existing) != SETTINGS_FILE_MISSING)
+        if (depth > limit)
+            return TRUE;
+        if (node.first_child())
+        {
+            node = node.first_child();
+            ++depth;
             continue;
-        return WriteNewSettingsFile(tempName, content);
+        }
+        while (node && !node.next_sibling())
+        {
+            node = node.parent();
+            --depth;
+            if (node == top)
+                return FALSE;
+        }
+        if (node)
+            node = node.next_sibling();
     }
     return FALSE;
+}
+
+// Writes the document into the save's temporary file "<name>.tmp" beside
+// `fileName`, flushed to the disk, with the permissions of `fileName`. Only
+// the lock holder writes it, so one fixed name serves; one left behind by a
+// save that crashed is removed first. FALSE, with no temporary file left,
+// when it cannot be written completely.
+BOOL WriteTemporaryFile(const pugi::xml_document& doc, const CString& fileName, const CString& tempName)
+{
+    std::string content;
+    CStringWriter writer(content);
+    unsigned int flags = IsDeeperThan(doc, MAX_INDENTED_DEPTH) ? pugi::format_raw : pugi::format_default;
+    doc.save(writer, PUGIXML_TEXT("\t"), flags);
+    RemoveSettingsFile(tempName);
+    return WriteNewSettingsFile(tempName, content, fileName);
+}
+
+// Keeps a file that does not parse as "<name>.bad", or ".bad.1", ".bad.2"...
+// when that is taken: an earlier broken file is never overwritten.
+void SetBrokenFileAside(const CString& fileName)
+{
+    for (int n = 0; n < 1000; ++n)
+    {
+        CString badName = fileName + ".bad";
+        if (n > 0)
+            badName.Format("%s.bad.%d", (LPCSTR)fileName, n);
+        if (SetSettingsFileAside(fileName, badName))
+            return;
+        std::string ignored;
+        if (ReadSettingsFile(badName, ignored) == SETTINGS_FILE_MISSING)
+            return;   // not taken, yet the step failed: give up
+    }
 }
 
 // The first root element "everything" of `doc`, created (with progID) when
@@ -100,17 +145,38 @@ pugi::xml_node LastChildNamed(const pugi::xml_node& root, const char* name)
     return pugi::xml_node();
 }
 
+// The description of the last failed save, plain data so that it serves
+// before and after every static constructor and destructor.
+char g_lastSaveError[512];
+
+// A save that fails for a reason the user can mend (a busy lock, a
+// read-only file) is described on the debug channel, once per save, so that
+// a host (the front end) can show it; the add-in itself shows nothing.
+BOOL SaveFailed(const char* format, const CString& fileName)
+{
+    CString text;
+    text.Format(format, (LPCSTR)fileName);
+    strncpy(g_lastSaveError, text, sizeof(g_lastSaveError) - 1);
+    g_lastSaveError[sizeof(g_lastSaveError) - 1] = '\0';
+    OutputDebugStringA(CString(SETTINGS_NOT_SAVED_PREFIX) + text + "\n");
+    return FALSE;
+}
+
 // The save proper, under the lock: re-read the file, merge or take the
 // writer's document, write, flush and rename.
-BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections, const CString& settingsPath)
+BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
+                   PFN_MERGE_SETTINGS_SECTION pfnMerge, const CString& settingsPath)
 {
+    g_lastSaveError[0] = '\0';
     if (settingsPath.IsEmpty())
         return FALSE;
-    CString fileName = SettingsFileSystemPath(settingsPath);
+    CString fileName = ResolveSettingsLink(SettingsFileSystemPath(settingsPath));
 
     CSettingsLock lock;
     if (!lock.Acquire(fileName, SETTINGS_LOCK_TIMEOUT_MS))
-        return FALSE;
+        return SaveFailed("%s is locked by another instance; settings not saved", fileName);
+    if (IsSettingsFileReadOnly(fileName))
+        return SaveFailed("%s is read-only; settings not saved", fileName);
 
     std::string content;
     SettingsFileRead read = ReadSettingsFile(fileName, content);
@@ -137,16 +203,19 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
         {
             const CString& name = pSections->GetAt(i);
             pugi::xml_node old = root.child(name);
+            pugi::xml_node written = LastChildNamed(writerRoot, name);
+            pugi::xml_node copy;
+            if (written)
+                copy = root.append_copy(written);
+            if (copy && pfnMerge != NULL)
+                pfnMerge(copy, old);
             if (old)
                 root.remove_child(old);
-            pugi::xml_node written = LastChildNamed(writerRoot, name);
-            if (written)
-                root.append_copy(written);
         }
         pOut = &current;
     }
 
-    CString tempName;
+    CString tempName = fileName + ".tmp";
     if (!WriteTemporaryFile(*pOut, fileName, tempName))
         return FALSE;
 
@@ -154,7 +223,7 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
     // Under the lock, with every writer renaming complete files into place,
     // what fails to parse here is really broken, never a file being replaced.
     if (bUnparseable)
-        ReplaceSettingsFile(fileName, fileName + ".bad");
+        SetBrokenFileAside(fileName);
 
     if (!ReplaceSettingsFile(tempName, fileName))
     {
@@ -208,11 +277,16 @@ CSettingsLoadStatus LoadSettingsDocument(pugi::xml_document& doc, const CString&
 
 BOOL SaveSettingsDocument(const pugi::xml_document& doc, const CString& settingsPath)
 {
-    return SaveUnderLock(doc, NULL, settingsPath);
+    return SaveUnderLock(doc, NULL, NULL, settingsPath);
 }
 
 BOOL SaveSettingsSections(const pugi::xml_document& doc, const CStringArray& sections,
-                          const CString& settingsPath)
+                          const CString& settingsPath, PFN_MERGE_SETTINGS_SECTION pfnMerge)
 {
-    return SaveUnderLock(doc, &sections, settingsPath);
+    return SaveUnderLock(doc, &sections, pfnMerge, settingsPath);
+}
+
+const char* LastSettingsSaveError()
+{
+    return g_lastSaveError;
 }

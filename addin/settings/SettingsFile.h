@@ -13,6 +13,7 @@
 
 #include <pugixml.hpp>
 
+#include "settings/Settings.h"
 #include "settings/SettingsFileSystem.h"   // SettingsFileSystemPath
 
 
@@ -55,5 +56,13 @@ BOOL SaveSettingsDocument(const pugi::xml_document& doc, const CString& settings
 // these sections replaces the first of its name there (or is appended) and
 // moves to the end of the root, and every other section stays as the file
 // holds it at that moment.
+// With `pfnMerge` each written section is first merged with the one the
+// file holds (null when none), under the lock.
 BOOL SaveSettingsSections(const pugi::xml_document& doc, const CStringArray& sections,
-                          const CString& settingsPath);
+                          const CString& settingsPath, PFN_MERGE_SETTINGS_SECTION pfnMerge = NULL);
+
+// Why the last save failed when the user can mend it ("...Olvaren.xml is
+// read-only; settings not saved", "... is locked by another instance; ..."),
+// else "". The same text goes to the debug channel after
+// SETTINGS_NOT_SAVED_PREFIX, whatever debug_mode says.
+const char* LastSettingsSaveError();

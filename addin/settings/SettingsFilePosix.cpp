@@ -77,12 +77,39 @@ SettingsFileRead ReadSettingsFile(const CString& fileName, std::string& content)
     return SETTINGS_FILE_READ;
 }
 
-BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content)
+CString ResolveSettingsLink(const CString& fileName)
 {
-    int fd = open(fileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    CString name = fileName;
+    for (int hop = 0; hop < 40; ++hop)   // as many links as the kernel follows
+    {
+        char target[4096];
+        ssize_t length = readlink(name, target, sizeof(target) - 1);
+        if (length <= 0)
+            return name;
+        target[length] = '\0';
+        int slash = name.ReverseFind('/');
+        if (target[0] == '/' || slash < 0)
+            name = target;
+        else
+            name = name.Left(slash + 1) + target;
+    }
+    return name;
+}
+
+BOOL IsSettingsFileReadOnly(const CString& fileName)
+{
+    struct stat st;
+    return stat(fileName, &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? TRUE : FALSE;
+}
+
+BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content, const CString& modeOf)
+{
+    int fd = open(fileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return FALSE;
-    BOOL bWritten = (WriteAll(fd, content) && fsync(fd) == 0) ? TRUE : FALSE;
+    struct stat st;
+    mode_t mode = stat(modeOf, &st) == 0 ? (st.st_mode & 07777) : 0600;
+    BOOL bWritten = (fchmod(fd, mode) == 0 && WriteAll(fd, content) && fsync(fd) == 0) ? TRUE : FALSE;
     if (close(fd) != 0)
         bWritten = FALSE;
     if (!bWritten)
@@ -93,6 +120,11 @@ BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content)
 BOOL ReplaceSettingsFile(const CString& source, const CString& target)
 {
     return rename(source, target) == 0 ? TRUE : FALSE;
+}
+
+BOOL SetSettingsFileAside(const CString& source, const CString& target)
+{
+    return link(source, target) == 0 ? TRUE : FALSE;
 }
 
 BOOL RemoveSettingsFile(const CString& fileName)

@@ -26,10 +26,26 @@ enum SettingsFileRead
 // FIFO never stalls the IDE and a directory is never read as a file.
 SettingsFileRead ReadSettingsFile(const CString& fileName, std::string& content);
 
+// Where a save writes: the file a symbolic link (or a chain of them) under
+// `fileName` finally names, so that the link stays a link and the file
+// beside its target is replaced. `fileName` itself when it is no link.
+CString ResolveSettingsLink(const CString& fileName);
+
+// TRUE when `fileName` exists and is marked read-only (no write permission
+// bit on POSIX, FILE_ATTRIBUTE_READONLY on Windows).
+BOOL IsSettingsFileReadOnly(const CString& fileName);
+
 // Creates `fileName` (it must not exist), writes `content` into it and
-// flushes it to the disk. FALSE, with no file left behind, when any step
+// flushes it to the disk. The new file gets the permissions of
+// `modeOf` when that file exists, else owner read and write only. FALSE,
+// with no file left behind, when any step fails.
+BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content, const CString& modeOf);
+
+// Keeps the file `source` under the name `target` too (POSIX: a second
+// name; Windows: moved, as the save renames over `source` next), never
+// replacing a file that stands there: FALSE when `target` exists or the step
 // fails.
-BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content);
+BOOL SetSettingsFileAside(const CString& source, const CString& target);
 
 // Renames `source` over `target` in one step.
 BOOL ReplaceSettingsFile(const CString& source, const CString& target);

@@ -49,8 +49,22 @@ SettingsFileRead ReadSettingsFile(const CString& fileName, std::string& content)
     return bOk ? SETTINGS_FILE_READ : SETTINGS_FILE_UNREADABLE;
 }
 
-BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content)
+CString ResolveSettingsLink(const CString& fileName)
 {
+    // Windows renames over the name itself; links are left to the system.
+    return fileName;
+}
+
+BOOL IsSettingsFileReadOnly(const CString& fileName)
+{
+    DWORD attributes = GetFileAttributesA(fileName);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) ? TRUE : FALSE;
+}
+
+BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content, const CString&)
+{
+    // A new file inherits the folder's access rights, as every file the user
+    // creates in the application-data folder.
     HANDLE hFile = CreateFileA(fileName, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
@@ -78,6 +92,13 @@ BOOL WriteNewSettingsFile(const CString& fileName, const std::string& content)
 BOOL ReplaceSettingsFile(const CString& source, const CString& target)
 {
     return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? TRUE : FALSE;
+}
+
+BOOL SetSettingsFileAside(const CString& source, const CString& target)
+{
+    // The broken file is moved aside (the save replaces its name next);
+    // without MOVEFILE_REPLACE_EXISTING an existing target is kept.
+    return MoveFileExA(source, target, MOVEFILE_WRITE_THROUGH) ? TRUE : FALSE;
 }
 
 BOOL RemoveSettingsFile(const CString& fileName)

@@ -20,9 +20,9 @@ BOOL CSettingsSection::Recreate()
     return OpenSettingsSection(m_sectionName, TRUE, m_section, m_pHost, m_doc);
 }
 
-BOOL CSettingsSection::Save()
+BOOL CSettingsSection::Save(PFN_MERGE_SETTINGS_SECTION pfnMerge)
 {
-    return SaveSettings(m_doc, m_pHost);
+    return SaveSettings(m_doc, m_pHost, pfnMerge);
 }
 
 BOOL CSettingsSection::ReadBool(const char* query, int& value) const

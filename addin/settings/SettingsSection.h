@@ -9,6 +9,8 @@
 
 #include <pugixml.hpp>
 
+#include "settings/Settings.h"
+
 class COlvarenNotificationInterface;
 
 class CSettingsSection
@@ -21,9 +23,10 @@ public:
     // The writer's open: any earlier section is removed and an empty one
     // appended at the end of the root.
     BOOL Recreate();
-    // Saves a writer's document (SaveSettings); the result is for tests, the
-    // modules do not look at it.
-    BOOL Save();
+    // Saves a writer's document (SaveSettings), merging the section with the
+    // file's under the lock when `pfnMerge` is given; the result is for
+    // tests, the modules do not look at it.
+    BOOL Save(PFN_MERGE_SETTINGS_SECTION pfnMerge = NULL);
 
     // The first element in the whole document that `query` (an XPath such as
     // "//module_host/property[@name = 'debug_mode']") finds: `value` becomes
