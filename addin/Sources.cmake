@@ -4,15 +4,25 @@
 # absolute.
 
 # The settings file on its own (without the host's section): what the
-# settings fuzz target compiles.
+# settings fuzz target compiles. Its file-system access is the target
+# system's: one of SettingsFilePosix.cpp and SettingsFileWin32.cpp.
+if(WIN32)
+  set(OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE ${OLVAREN_ADDIN_DIR}/settings/SettingsFileWin32.cpp)
+else()
+  set(OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE ${OLVAREN_ADDIN_DIR}/settings/SettingsFilePosix.cpp)
+endif()
 set(OLVAREN_SETTINGS_FILE_SOURCES
   ${OLVAREN_ADDIN_DIR}/settings/Settings.cpp
   ${OLVAREN_ADDIN_DIR}/settings/SettingsFile.cpp
-  ${OLVAREN_ADDIN_DIR}/settings/SettingsLock.cpp
+  ${OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE}
+  ${OLVAREN_ADDIN_DIR}/settings/SettingsSection.cpp
 )
 
 # The string splitter shared by the tool entry and CodeJumper.
 set(OLVAREN_STRING_SPLITTER_SOURCE ${OLVAREN_ADDIN_DIR}/host/StringSplitter.cpp)
+
+# The merge of two lists of recent patterns (MassFinder), also tested alone.
+set(OLVAREN_RECENT_PATTERN_MERGE_SOURCE ${OLVAREN_ADDIN_DIR}/massfinder/RecentPatternMerge.cpp)
 
 # The whole add-in.
 set(OLVAREN_ADDIN_SOURCES
@@ -39,6 +49,7 @@ set(OLVAREN_ADDIN_SOURCES
   ${OLVAREN_ADDIN_DIR}/massfinder/OutlineSearch.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/SearchReport.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderSettings.cpp
+  ${OLVAREN_RECENT_PATTERN_MERGE_SOURCE}
   ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderDlg.cpp
   ${OLVAREN_ADDIN_DIR}/resources/Dialogs.cpp
   ${OLVAREN_ADDIN_DIR}/classmate/ClassMate.cpp

@@ -3,6 +3,9 @@
 
 #include <shlobj.h>
 
+#include <set>
+
+#include "addin/settings/SettingsMessages.h"
 #include "standin.h"
 
 namespace olvcli {
@@ -17,6 +20,15 @@ void AddTraceOption(CLI::App& app, bool& trace) {
 
 void PrintTrace(std::ostream& out) {
   for (const std::string& piece : standin::DebugOutput()) out << piece;
+  out.flush();
+}
+
+void PrintSettingsMessages(std::ostream& out) {
+  const std::string prefix = SETTINGS_NOT_SAVED_PREFIX;
+  std::set<std::string> shown;
+  for (const std::string& piece : standin::DebugOutput())
+    if (piece.compare(0, prefix.size(), prefix) == 0 && shown.insert(piece).second)
+      out << "olvaren: " << piece.substr(prefix.size());
   out.flush();
 }
 

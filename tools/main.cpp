@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     app.exit(e);  // prints the message and the usage hint to stderr
     return olvcli::kExitUsage;
   }
-  if (trace) olvcli::PrintTrace(std::cerr);
+  if (trace)
+    olvcli::PrintTrace(std::cerr);
+  else
+    olvcli::PrintSettingsMessages(std::cerr);
   return result.exitCode;
 }

@@ -2,7 +2,7 @@
 // destruction, and the tool call that starts the report.
 #include "classmate/ClassMate.h"
 
-#include "settings/Settings.h"
+#include "settings/SettingsSection.h"
 
 CClassMate::CClassMate(COlvarenNotificationInterface* pHost)
     : COlvarenModuleBase(pHost)
@@ -23,15 +23,13 @@ void CClassMate::OnToolInvoked(int /*toolParameter*/, CStringArray* arguments)
 
 void CClassMate::LoadSettings()
 {
-    pugi::xml_document doc;
-    pugi::xml_node section;
-    OpenSettingsSection("classmate", FALSE, section, m_pHost, doc);
+    CSettingsSection section("classmate", m_pHost);
+    section.Load();
 }
 
 void CClassMate::SaveSettings()
 {
-    pugi::xml_document doc;
-    pugi::xml_node section;
-    if (OpenSettingsSection("classmate", TRUE, section, m_pHost, doc))
-        ::SaveSettings(doc, m_pHost);
+    CSettingsSection section("classmate", m_pHost);
+    if (section.Recreate())
+        section.Save();
 }

@@ -6,7 +6,7 @@
 #include "host/OlvarenHost.h"
 #include "host/RuntimeFunctions.h"
 #include "host/WindowSearch.h"
-#include "settings/Settings.h"
+#include "settings/SettingsSection.h"
 #include "trace/DebugStream.h"
 
 CCodeJumper::CCodeJumper(COlvarenNotificationInterface* pHost)
@@ -127,15 +127,13 @@ void CCodeJumper::ClearHistory()
 
 void CCodeJumper::LoadSettings()
 {
-    pugi::xml_document doc;
-    pugi::xml_node section;
-    OpenSettingsSection("codejumper", FALSE, section, m_pHost, doc);
+    CSettingsSection section("codejumper", m_pHost);
+    section.Load();
 }
 
 void CCodeJumper::SaveSettings()
 {
-    pugi::xml_document doc;
-    pugi::xml_node section;
-    if (OpenSettingsSection("codejumper", TRUE, section, m_pHost, doc))
-        ::SaveSettings(doc, m_pHost);
+    CSettingsSection section("codejumper", m_pHost);
+    if (section.Recreate())
+        section.Save();
 }

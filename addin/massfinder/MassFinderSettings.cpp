@@ -4,7 +4,8 @@
 #include "massfinder/MassFinder.h"
 
 #include "host/OlvarenHost.h"
-#include "settings/Settings.h"
+#include "massfinder/RecentPatternMerge.h"
+#include "settings/SettingsSection.h"
 #include "settings/SettingsFile.h"
 
 namespace
@@ -60,40 +61,36 @@ BOOL CMassFinder::ReloadSettingsIfChanged()
 
 void CMassFinder::LoadSettings()
 {
-    pugi::xml_document doc;
-    pugi::xml_node section;
-    if (!OpenSettingsSection(kSection, FALSE, section, m_pHost, doc))
+    CSettingsSection section(kSection, m_pHost);
+    if (!section.Load())
         return;
 
     m_recentPatterns.RemoveAll();
-    pugi::xml_node patterns = section.child("recent_patterns");
+    pugi::xml_node patterns = section.Node().child("recent_patterns");
     if (patterns)
     {
+        // Sized once: growing an MFC array one Add at a time copies it over
+        // and over, which a file of a million patterns would feel.
+        INT_PTR count = 0;
         for (pugi::xml_node pattern = patterns.child("pattern"); pattern; pattern = pattern.next_sibling("pattern"))
-            m_recentPatterns.Add(pattern.attribute("value").value());
+            ++count;
+        m_recentPatterns.SetSize(count);
+        INT_PTR i = 0;
+        for (pugi::xml_node pattern = patterns.child("pattern"); pattern; pattern = pattern.next_sibling("pattern"))
+            m_recentPatterns[i++] = pattern.attribute("value").value();
     }
 
     for (const COptionEntry& option : kOptions)
-    {
-        // select_single_node is the pugixml 1.2 name; later releases keep it
-        // as a deprecated alias of select_node.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-        pugi::xml_node property = doc.select_single_node(option.m_query).node();
-#pragma GCC diagnostic pop
-        if (property)
-            this->*option.m_member = property.attribute("value").as_bool() ? 1 : 0;
-    }
+        section.ReadBool(option.m_query, this->*option.m_member);
 }
 
 void CMassFinder::SaveSettings()
 {
-    pugi::xml_document doc;
-    pugi::xml_node section;
-    if (!OpenSettingsSection(kSection, TRUE, section, m_pHost, doc))
+    CSettingsSection section(kSection, m_pHost);
+    if (!section.Recreate())
         return;
 
-    pugi::xml_node patterns = section.append_child("recent_patterns");
+    pugi::xml_node patterns = section.Node().append_child("recent_patterns");
     int count = static_cast<int>(m_recentPatterns.GetSize());
     int start = count - kSavedPatterns;
     if (start < 0)
@@ -112,13 +109,10 @@ void CMassFinder::SaveSettings()
     }
 
     for (const COptionEntry& option : kOptions)
-    {
-        pugi::xml_node property = section.append_child("property");
-        property.append_attribute("name").set_value(option.m_name);
-        property.append_attribute("value").set_value(this->*option.m_member == 1);
-    }
+        section.AppendBoolProperty(option.m_name, this->*option.m_member == 1);
 
-    ::SaveSettings(doc, m_pHost);
+    // Patterns another instance saved since this one loaded are merged in.
+    section.Save(MergeRecentPatterns);
 }
 
 void CMassFinder::AddRecentPattern(const CString& pattern)

@@ -123,7 +123,7 @@ BOOL OpenSettingsSectionAt(const CString& settingsPath, const char* sectionName,
     return section ? TRUE : FALSE;
 }
 
-BOOL SaveSettingsAt(const pugi::xml_document& doc, const CString& settingsPath)
+BOOL SaveSettingsAt(const pugi::xml_document& doc, const CString& settingsPath, PFN_MERGE_SETTINGS_SECTION pfnMerge)
 {
     CRecreatedSections* pRecord = FindPendingWriter(&doc);
     if (pRecord == NULL || !IsCurrent(*pRecord, doc))
@@ -136,7 +136,7 @@ BOOL SaveSettingsAt(const pugi::xml_document& doc, const CString& settingsPath)
     for (int i = 0; i < pRecord->m_count; ++i)
         names.Add(pRecord->m_names[i]);
     ForgetPendingWriter(pRecord);
-    return SaveSettingsSections(doc, names, settingsPath);
+    return SaveSettingsSections(doc, names, settingsPath, pfnMerge);
 }
 
 BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node& section,
@@ -145,7 +145,8 @@ BOOL OpenSettingsSection(const char* sectionName, BOOL recreate, pugi::xml_node&
     return OpenSettingsSectionAt(host->m_settingsPath, sectionName, recreate, section, doc);
 }
 
-BOOL SaveSettings(const pugi::xml_document& doc, const COlvarenNotificationInterface* host)
+BOOL SaveSettings(const pugi::xml_document& doc, const COlvarenNotificationInterface* host,
+                  PFN_MERGE_SETTINGS_SECTION pfnMerge)
 {
-    return SaveSettingsAt(doc, host->m_settingsPath);
+    return SaveSettingsAt(doc, host->m_settingsPath, pfnMerge);
 }

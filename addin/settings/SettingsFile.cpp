@@ -1,102 +1,22 @@
-// Reading and writing the settings file as a whole: the path mapping, the
-// load that reads only regular files and treats an unparseable file as
-// absent, and the locked save through a unique, flushed temporary file that
-// sets an unparseable file aside first.
+// Reading and writing the settings file as a whole: the load that treats an
+// unparseable file as absent, and the locked save through a unique, flushed
+// temporary file that sets an unparseable file aside first. The file-system
+// calls themselves are the platform's (SettingsFileSystem.h).
 #include "settings/SettingsFile.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include <windows.h>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <errno.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include <string>
 
+#include "settings/SettingsFileSystem.h"
 #include "settings/SettingsLock.h"
 
 namespace
 {
 // How long a save waits for another IDE instance's save to finish.
-const int SETTINGS_LOCK_TIMEOUT_MS = 5000;
-
-enum FileRead
-{
-    FILE_READ,          // the whole content is in the buffer
-    FILE_MISSING,
-    FILE_NOT_REGULAR,   // a directory, FIFO, device...
-    FILE_UNREADABLE     // no permission, read error
-};
-
-// Reads the whole file when it is a regular one. The name is checked first
-// and opened without blocking, and the opened descriptor is checked again, so
-// a FIFO never stalls the IDE and a directory is never read as a file.
-FileRead ReadRegularFile(const CString& fileName, std::string& content)
-{
-    content.clear();
-#ifdef _WIN32
-    DWORD attributes = GetFileAttributesA(fileName);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return FILE_MISSING;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return FILE_NOT_REGULAR;
-    HANDLE hFile = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FILE_UNREADABLE;
-    if (GetFileType(hFile) != FILE_TYPE_DISK)
-    {
-        CloseHandle(hFile);
-        return FILE_NOT_REGULAR;
-    }
-    char chunk[65536];
-    DWORD got = 0;
-    BOOL bOk;
-    while ((bOk = ReadFile(hFile, chunk, sizeof(chunk), &got, NULL)) && got > 0)
-        content.append(chunk, got);
-    CloseHandle(hFile);
-    return bOk ? FILE_READ : FILE_UNREADABLE;
-#else
-    struct stat st;
-    if (stat(fileName, &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? FILE_MISSING : FILE_UNREADABLE;
-    if (!S_ISREG(st.st_mode))
-        return FILE_NOT_REGULAR;
-    int fd = open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-    {
-        close(fd);
-        return FILE_NOT_REGULAR;
-    }
-    char chunk[65536];
-    for (;;)
-    {
-        ssize_t got = read(fd, chunk, sizeof(chunk));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-        {
-            close(fd);
-            content.clear();
-            return FILE_UNREADABLE;
-        }
-        if (got == 0)
-            break;
-        content.append(chunk, static_cast<size_t>(got));
-    }
-    close(fd);
-    return FILE_READ;
-#endif
-}
+const int SETTINGS_LOCK_TIMEOUT_MS = 2000;
 
 // The file could be read, but its content is not a usable document.
 BOOL IsUnparseable(pugi::xml_parse_status status)
@@ -123,121 +43,82 @@ pugi::xml_parse_status ParseSettings(pugi::xml_document& doc, const std::string&
     return status;
 }
 
-BOOL ReplaceFileWith(const CString& source, const CString& target)
-{
-#ifdef _WIN32
-    return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? TRUE : FALSE;
-#else
-    return rename(source, target) == 0 ? TRUE : FALSE;
-#endif
-}
-
-// pugixml's writer interface over a POSIX descriptor, remembering a failure.
-#ifndef _WIN32
-class CDescriptorWriter : public pugi::xml_writer
+// pugixml's writer interface into a string.
+class CStringWriter : public pugi::xml_writer
 {
 public:
-    explicit CDescriptorWriter(int fd) : m_fd(fd), m_bFailed(FALSE) {}
-    virtual void write(const void* data, size_t size)
-    {
-        const char* p = static_cast<const char*>(data);
-        while (size > 0 && !m_bFailed)
-        {
-            ssize_t done = ::write(m_fd, p, size);
-            if (done < 0 && errno == EINTR)
-                continue;
-            if (done <= 0)
-            {
-                m_bFailed = TRUE;
-                break;
-            }
-            p += done;
-            size -= static_cast<size_t>(done);
-        }
-    }
-    BOOL Failed() const { return m_bFailed; }
+    explicit CStringWriter(std::string& out) : m_out(out) {}
+    virtual void write(const void* data, size_t size) { m_out.append(static_cast<const char*>(data), size); }
 
 private:
-    int m_fd;
-    BOOL m_bFailed;
+    std::string& m_out;
 };
-#endif
 
-// Writes the document into a new file of its own beside `fileName`, flushed
-// to the disk, and names it in `tempName`; or reports FALSE and leaves no
-// file of its own behind. The name is unique per process and attempt, so two
-// instances never write into one temporary file.
-BOOL WriteTemporaryFile(const pugi::xml_document& doc, const CString& fileName, CString& tempName)
+// Below this depth of elements a document is saved with pugixml's default
+// tab indentation; a deeper one (only a foreign section can be) is saved
+// without indentation, since every line's indentation grows with its depth
+// and would make the file grow with the square of it.
+const int MAX_INDENTED_DEPTH = 64;
+
+BOOL IsDeeperThan(const pugi::xml_node& top, int limit)
 {
-    static unsigned int s_counter = 0;
-#ifdef _WIN32
-    for (int attempt = 0; attempt < 100; ++attempt)
+    int depth = 0;
+    pugi::xml_node node = top.first_child();
+    if (node)
+        depth = 1;
+    while (node)
     {
-        tempName.Format("%s.%lu.%u.tmp", (LPCSTR)fileName, GetCurrentProcessId(), ++s_counter);
-        HANDLE hFile = CreateFileA(tempName, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
-        if (hFile == INVALID_HANDLE_VALUE)
+        if (depth > limit)
+            return TRUE;
+        if (node.first_child())
         {
-            if (GetLastError() == ERROR_FILE_EXISTS)
-                continue;
-            return FALSE;
+            node = node.first_child();
+            ++depth;
+            continue;
         }
-        CloseHandle(hFile);
-        FILE* file = fopen(tempName, "wb");
-        BOOL bWritten = FALSE;
-        if (file != NULL)
+        while (node && !node.next_sibling())
         {
-            pugi::xml_writer_file writer(file);
-            doc.save(writer);
-            bWritten = (fflush(file) == 0 && ferror(file) == 0 &&
-                        FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)))) ? TRUE : FALSE;
-            if (fclose(file) != 0)
-                bWritten = FALSE;
+            node = node.parent();
+            --depth;
+            if (node == top)
+                return FALSE;
         }
-        if (!bWritten)
-            DeleteFileA(tempName);
-        return bWritten;
+        if (node)
+            node = node.next_sibling();
     }
     return FALSE;
-#else
-    for (int attempt = 0; attempt < 100; ++attempt)
-    {
-        tempName.Format("%s.%ld.%u.tmp", (LPCSTR)fileName, static_cast<long>(getpid()), ++s_counter);
-        int fd = open(tempName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0)
-        {
-            if (errno == EEXIST)
-                continue;
-            return FALSE;
-        }
-        CDescriptorWriter writer(fd);
-        doc.save(writer);
-        BOOL bWritten = (!writer.Failed() && fsync(fd) == 0) ? TRUE : FALSE;
-        if (close(fd) != 0)
-            bWritten = FALSE;
-        if (!bWritten)
-            unlink(tempName);
-        return bWritten;
-    }
-    return FALSE;
-#endif
 }
 
-// After a rename the folder's entry is flushed too, so the new name survives
-// a crash of the machine.
-void FlushFolderOf(const CString& fileName)
+// Writes the document into the save's temporary file "<name>.tmp" beside
+// `fileName`, flushed to the disk, with the permissions of `fileName`. Only
+// the lock holder writes it, so one fixed name serves; one left behind by a
+// save that crashed is removed first. FALSE, with no temporary file left,
+// when it cannot be written completely.
+BOOL WriteTemporaryFile(const pugi::xml_document& doc, const CString& fileName, const CString& tempName)
 {
-#ifndef _WIN32
-    int slash = fileName.ReverseFind('/');
-    CString folder = slash < 0 ? CString(".") : (slash == 0 ? CString("/") : fileName.Left(slash));
-    int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0)
+    std::string content;
+    CStringWriter writer(content);
+    unsigned int flags = IsDeeperThan(doc, MAX_INDENTED_DEPTH) ? pugi::format_raw : pugi::format_default;
+    doc.save(writer, PUGIXML_TEXT("\t"), flags);
+    RemoveSettingsFile(tempName);
+    return WriteNewSettingsFile(tempName, content, fileName);
+}
+
+// Keeps a file that does not parse as "<name>.bad", or ".bad.1", ".bad.2"...
+// when that is taken: an earlier broken file is never overwritten.
+void SetBrokenFileAside(const CString& fileName)
+{
+    for (int n = 0; n < 1000; ++n)
     {
-        fsync(fd);
-        close(fd);
+        CString badName = fileName + ".bad";
+        if (n > 0)
+            badName.Format("%s.bad.%d", (LPCSTR)fileName, n);
+        if (SetSettingsFileAside(fileName, badName))
+            return;
+        std::string ignored;
+        if (ReadSettingsFile(badName, ignored) == SETTINGS_FILE_MISSING)
+            return;   // not taken, yet the step failed: give up
     }
-#else
-    (void)fileName;
-#endif
 }
 
 // The first root element "everything" of `doc`, created (with progID) when
@@ -264,26 +145,47 @@ pugi::xml_node LastChildNamed(const pugi::xml_node& root, const char* name)
     return pugi::xml_node();
 }
 
+// The description of the last failed save, plain data so that it serves
+// before and after every static constructor and destructor.
+char g_lastSaveError[512];
+
+// A save that fails for a reason the user can mend (a busy lock, a
+// read-only file) is described on the debug channel, once per save, so that
+// a host (the front end) can show it; the add-in itself shows nothing.
+BOOL SaveFailed(const char* format, const CString& fileName)
+{
+    CString text;
+    text.Format(format, (LPCSTR)fileName);
+    strncpy(g_lastSaveError, text, sizeof(g_lastSaveError) - 1);
+    g_lastSaveError[sizeof(g_lastSaveError) - 1] = '\0';
+    OutputDebugStringA(CString(SETTINGS_NOT_SAVED_PREFIX) + text + "\n");
+    return FALSE;
+}
+
 // The save proper, under the lock: re-read the file, merge or take the
 // writer's document, write, flush and rename.
-BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections, const CString& settingsPath)
+BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
+                   PFN_MERGE_SETTINGS_SECTION pfnMerge, const CString& settingsPath)
 {
+    g_lastSaveError[0] = '\0';
     if (settingsPath.IsEmpty())
         return FALSE;
-    CString fileName = SettingsFileSystemPath(settingsPath);
+    CString fileName = ResolveSettingsLink(SettingsFileSystemPath(settingsPath));
 
     CSettingsLock lock;
     if (!lock.Acquire(fileName, SETTINGS_LOCK_TIMEOUT_MS))
-        return FALSE;
+        return SaveFailed("%s is locked by another instance; settings not saved", fileName);
+    if (IsSettingsFileReadOnly(fileName))
+        return SaveFailed("%s is read-only; settings not saved", fileName);
 
     std::string content;
-    FileRead read = ReadRegularFile(fileName, content);
-    if (read == FILE_NOT_REGULAR || read == FILE_UNREADABLE)
+    SettingsFileRead read = ReadSettingsFile(fileName, content);
+    if (read == SETTINGS_FILE_NOT_REGULAR || read == SETTINGS_FILE_UNREADABLE)
         return FALSE;   // a directory or FIFO, or a file this save cannot read, is not replaced
     pugi::xml_document current;
     BOOL bUnparseable = FALSE;
     BOOL bParsed = FALSE;
-    if (read == FILE_READ)
+    if (read == SETTINGS_FILE_READ)
     {
         pugi::xml_parse_status status = ParseSettings(current, content);
         bParsed = status == pugi::status_ok;
@@ -301,16 +203,19 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
         {
             const CString& name = pSections->GetAt(i);
             pugi::xml_node old = root.child(name);
+            pugi::xml_node written = LastChildNamed(writerRoot, name);
+            pugi::xml_node copy;
+            if (written)
+                copy = root.append_copy(written);
+            if (copy && pfnMerge != NULL)
+                pfnMerge(copy, old);
             if (old)
                 root.remove_child(old);
-            pugi::xml_node written = LastChildNamed(writerRoot, name);
-            if (written)
-                root.append_copy(written);
         }
         pOut = &current;
     }
 
-    CString tempName;
+    CString tempName = fileName + ".tmp";
     if (!WriteTemporaryFile(*pOut, fileName, tempName))
         return FALSE;
 
@@ -318,47 +223,70 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
     // Under the lock, with every writer renaming complete files into place,
     // what fails to parse here is really broken, never a file being replaced.
     if (bUnparseable)
-        ReplaceFileWith(fileName, fileName + ".bad");
+        SetBrokenFileAside(fileName);
 
-    if (!ReplaceFileWith(tempName, fileName))
+    if (!ReplaceSettingsFile(tempName, fileName))
     {
-        remove(tempName);
+        RemoveSettingsFile(tempName);
         return FALSE;
     }
-    FlushFolderOf(fileName);
+    FlushSettingsFolderOf(fileName);
     return TRUE;
 }
 }  // namespace
 
-CString SettingsFileSystemPath(const CString& path)
+CSettingsLoadStatus LoadSettingsDocument(pugi::xml_document& doc, const CString& settingsPath)
 {
-#ifdef _WIN32
-    return path;
-#else
-    CString mapped(path);
-    mapped.Replace('\\', '/');
-    return mapped;
-#endif
-}
-
-BOOL LoadSettingsDocument(pugi::xml_document& doc, const CString& settingsPath)
-{
+    CSettingsLoadStatus result;
     doc.reset();
     if (settingsPath.IsEmpty())
-        return FALSE;
+    {
+        result.m_description = "no settings file (the application-data folder is unknown)";
+        return result;
+    }
     std::string content;
-    if (ReadRegularFile(SettingsFileSystemPath(settingsPath), content) != FILE_READ)
-        return FALSE;
-    return ParseSettings(doc, content) == pugi::status_ok ? TRUE : FALSE;
+    switch (ReadSettingsFile(SettingsFileSystemPath(settingsPath), content))
+    {
+    case SETTINGS_FILE_READ:
+        break;
+    case SETTINGS_FILE_MISSING:
+        result.m_kind = CSettingsLoadStatus::MISSING;
+        result.m_description.Format("%s: not found", (LPCSTR)settingsPath);
+        return result;
+    case SETTINGS_FILE_NOT_REGULAR:
+        result.m_kind = CSettingsLoadStatus::NOT_REGULAR;
+        result.m_description.Format("%s: not a regular file", (LPCSTR)settingsPath);
+        return result;
+    default:
+        result.m_kind = CSettingsLoadStatus::UNREADABLE;
+        result.m_description.Format("%s: cannot be read", (LPCSTR)settingsPath);
+        return result;
+    }
+    pugi::xml_parse_result parsed = doc.load_buffer(content.data(), content.size());
+    if (parsed.status != pugi::status_ok)
+    {
+        doc.reset();   // whatever the parser built before an error is not kept
+        result.m_kind = CSettingsLoadStatus::UNPARSEABLE;
+        result.m_description.Format("%s: not well-formed XML (%s) at offset %ld", (LPCSTR)settingsPath,
+                                    parsed.description(), static_cast<long>(parsed.offset));
+        return result;
+    }
+    result.m_kind = CSettingsLoadStatus::LOADED;
+    return result;
 }
 
 BOOL SaveSettingsDocument(const pugi::xml_document& doc, const CString& settingsPath)
 {
-    return SaveUnderLock(doc, NULL, settingsPath);
+    return SaveUnderLock(doc, NULL, NULL, settingsPath);
 }
 
 BOOL SaveSettingsSections(const pugi::xml_document& doc, const CStringArray& sections,
-                          const CString& settingsPath)
+                          const CString& settingsPath, PFN_MERGE_SETTINGS_SECTION pfnMerge)
 {
-    return SaveUnderLock(doc, &sections, settingsPath);
+    return SaveUnderLock(doc, &sections, pfnMerge, settingsPath);
+}
+
+const char* LastSettingsSaveError()
+{
+    return g_lastSaveError;
 }

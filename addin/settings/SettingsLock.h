@@ -1,7 +1,8 @@
 // The lock that serialises every load-change-save of the settings file among
 // the IDE instances of one user: an exclusive lock on "<name>.lock" beside
-// the settings file (flock here; LockFileEx on Windows), held for the
-// lifetime of a CSettingsLock.
+// the settings file (flock on POSIX, LockFileEx on Windows), held for the
+// lifetime of a CSettingsLock. Implemented beside the rest of the file-system
+// access (SettingsFileSystem.h).
 #pragma once
 
 #include <afx.h>
@@ -24,10 +25,6 @@ private:
     CSettingsLock(const CSettingsLock&);
     CSettingsLock& operator=(const CSettingsLock&);
 
-#ifdef _WIN32
-    HANDLE m_hFile;
-#else
-    int m_fd;
-#endif
+    INT_PTR m_handle;   // the lock file's descriptor (POSIX) or HANDLE (Windows); -1 when none
     BOOL m_bHeld;
 };

@@ -98,8 +98,14 @@ TEST_F(SettingsTest, UnparseableFileIsSetAsideAndTreatedAsAbsent) {
   WriteFile(SettingsFile(), broken);
   Session();
   EXPECT_FALSE(TraceWasOn());
-  EXPECT_EQ(ReadFile(SettingsFile() + ".bad"), broken);
+  // An earlier broken file is never overwritten: the next number is taken.
+  EXPECT_EQ(ReadFile(SettingsFile() + ".bad"), "older");
+  EXPECT_EQ(ReadFile(SettingsFile() + ".bad.1"), broken);
   EXPECT_EQ(ReadFile(SettingsFile()), kFreshSettings);
+  WriteFile(SettingsFile(), "<<<");
+  Session();
+  EXPECT_EQ(ReadFile(SettingsFile() + ".bad.1"), broken);
+  EXPECT_EQ(ReadFile(SettingsFile() + ".bad.2"), "<<<");
   EXPECT_TRUE(standin::MessageBoxes().empty());
 }
 
