@@ -5,6 +5,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace ide {
@@ -13,7 +14,7 @@ namespace ide {
 // to case is read once, however many includes look into it.
 class IncludeResolver {
  public:
-  explicit IncludeResolver(const std::vector<std::string>& includeDirs) : includeDirs_(includeDirs) {}
+  explicit IncludeResolver(std::vector<std::string> includeDirs) : includeDirs_(std::move(includeDirs)) {}
 
   // Returns the path of the library, or "" when it is found nowhere. `name` is the
   // include text (Windows separators allowed); `includingFile` the file holding the item.
@@ -26,7 +27,7 @@ class IncludeResolver {
   std::string FindEntry(const std::string& dir, const std::string& part);
   std::string FindUnder(const std::string& dir, const std::vector<std::string>& parts);
 
-  const std::vector<std::string>& includeDirs_;
+  std::vector<std::string> includeDirs_;
   // Per folder read: its entries by their names in lower case (the first
   // entry the folder lists for a name).
   std::unordered_map<std::string, std::unordered_map<std::string, std::string>> folders_;
