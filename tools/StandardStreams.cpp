@@ -99,7 +99,9 @@ bool OutputWritten(std::string& reason) {
 }
 
 int ReportWriteError(const std::string& reason) {
-  std::cerr << "olvaren: write error: " << reason << '\n' << std::flush;
+  static bool reported = false;  // a command that stopped at the error has said so
+  if (!reported) std::cerr << "olvaren: write error: " << reason << '\n' << std::flush;
+  reported = true;
   return kExitUsage;
 }
 

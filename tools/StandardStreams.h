@@ -19,7 +19,8 @@ void UseCheckedStreams();
 // output. Otherwise `reason` is the system's text for the first error.
 bool OutputWritten(std::string& reason);
 
-// Prints "olvaren: write error: REASON" and returns the exit code for it.
+// Prints "olvaren: write error: REASON" (once per run) and returns the exit
+// code for it.
 int ReportWriteError(const std::string& reason);
 
 // `text` with every control character but line feed and tab written as
