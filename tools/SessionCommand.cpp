@@ -602,7 +602,7 @@ void AddSessionCommand(CLI::App& app, CommandResult& result) {
       "  edit LINE[:COL] | caret COL | endedit   open the inline editor (caret as in jump) | move its caret | close it\n"
       "  type TEXT                               type TEXT key by key into the focused window\n"
       "  key KEYS... | hold KEY N                press keys or chords (F2, ctrl+F2, shift+tab, enter, escape, alt+F4, "
-      "a ...) | hold a key for N repeats\n"
+      "a ...) | hold a key for N repeats (up to 9998)\n"
       "  tool NAME                               the Tools menu entry NAME (ClassMate, MassFinder)\n"
       "  activate ide|dialog                     make the IDE or the dialog the active window\n"
       "  check NAME on|off | click NAME          set a check box | click a button of the dialog (Match Case, Find!, "
