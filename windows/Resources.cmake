@@ -6,5 +6,5 @@ set(OLVAREN_ADDIN_DLL ${ROOT}/build-win-i686/bin/Olvaren.dll CACHE FILEPATH
   "The 32-bit Olvaren.dll whose resources resources_tests.exe reads")
 olvaren_win_test(resources_tests ${TESTS}/resources/DllResourceTest.cpp ${ADDIN}/resources/Olvaren.rc
   LIBS ${WIN32_LIBS})
-target_include_directories(resources_tests PRIVATE ${ROOT})
+target_include_directories(resources_tests PRIVATE ${ROOT} ${ADDIN})
 target_compile_definitions(resources_tests PRIVATE OLVAREN_ADDIN_DLL="${OLVAREN_ADDIN_DLL}")

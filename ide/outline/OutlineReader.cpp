@@ -42,7 +42,7 @@ std::string LoadStatus::Message() const {
 
 class OutlineBuilder {
  public:
-  explicit OutlineBuilder(const LoadOptions& options) : options_(options), resolver_(options.includeDirs) {}
+  explicit OutlineBuilder(const LoadOptions& options) : resolver_(options.includeDirs) {}
   LoadStatus Load(const std::string& path, Outline& out);
 
  private:
@@ -80,7 +80,6 @@ class OutlineBuilder {
   void Renumber();
   std::string Where(ItemId item) const;
 
-  const LoadOptions& options_;
   IncludeResolver resolver_;
   Outline o_;
   // First children of the items whose child lists merging changed; every other
