@@ -13,6 +13,7 @@
 #include "Commands.h"
 #include "IdeSession.h"
 #include "DialogControls.h"
+#include "EditPosition.h"
 #include "OutputFormat.h"
 #include "ide/shell/Shell.h"
 #include "resources/resource.h"
@@ -27,7 +28,7 @@ struct FindOptions {
   std::string file;
   std::string pattern;
   std::vector<std::string> includeDirs;
-  std::vector<int> markedLines;
+  std::vector<std::string> markedLines;  // as given: decimal line numbers
   bool matchCase = false;
   bool wholeWord = false;
   bool ignoreIncludes = false;
@@ -57,18 +58,21 @@ int RunFind(FindOptions& options) {
     std::cerr << "find: the pattern is empty\n";
     return kExitUsage;
   }
-  for (int line : options.markedLines) {
-    if (line <= 0) {
-      std::cerr << "find: --marked " << line << ": no line number (lines count from 1)\n";
+  std::vector<int> markedLines;
+  for (const std::string& text : options.markedLines) {
+    int line = 0;
+    if (!ParsePositive(text, line)) {
+      std::cerr << "find: --marked " << text << ": no line number (decimal, lines count from 1)\n";
       return kExitUsage;
     }
+    markedLines.push_back(line);
   }
 
   ide::shell::Shell shell;
   const ide::Outline* outline = nullptr;
   int started = OpenInIde(shell, "find", options.file, options.includeDirs, outline);
   if (started >= 0) return started;
-  started = MarkLines(shell, *outline, options.file, options.markedLines, error);
+  started = MarkLines(shell, *outline, options.file, markedLines, error);
   if (started >= 0) {
     std::cerr << error << '\n';
     return started;

@@ -4,11 +4,13 @@
 // at the keyboard (marks, the inline editor, keys, tool calls, the dialog,
 // IDE events, a second IDE run) or prints what the IDE shows. `expect` makes
 // a script a test. This file holds the command table and the steps.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,9 @@
 #include "ItemJson.h"
 #include "OutputFormat.h"
 #include "SessionScript.h"
+#include "StandardStreams.h"
 #include "TraceOption.h"
+#include "ide/outline/TextDecoding.h"
 #include "ide/shell/Shell.h"
 #include "standin.h"
 
@@ -51,8 +55,9 @@ class Session {
  public:
   explicit Session(const SessionOptions& options) : m_options(options) {}
 
-  // Starts the IDE and runs `lines`; the exit code of the session.
-  int Run(const std::vector<ScriptLine>& lines, const std::string& scriptName);
+  // Starts the IDE and runs the script's commands as they are read, each
+  // checked before it runs; the exit code of the session.
+  int Run(ScriptReader& script, const std::string& scriptName);
 
   bool Mark(const ScriptLine& line, std::string& error);
   bool Unmark(const ScriptLine& line, std::string& error);
@@ -153,22 +158,36 @@ int Session::Start() {
   return -1;
 }
 
-int Session::Run(const std::vector<ScriptLine>& lines, const std::string& scriptName) {
-  // The whole script is checked before the IDE starts, so a wrong command
-  // leaves no half-run sitting behind.
+// Every command of a script, checked without running it: -1, or the exit
+// code after the first wrong line was named.
+int CheckScript(ScriptReader& script, const std::string& scriptName) {
   std::string error;
-  for (const ScriptLine& line : lines) {
+  ScriptLine line;
+  while (script.Next(line)) {
     if (CheckLine(line, error) == nullptr) {
       std::cerr << scriptName << ':' << line.number << ": " << error << '\n';
       return kExitUsage;
     }
   }
+  if (script.Error().empty()) return -1;
+  std::cerr << scriptName << ':' << script.Line() << ": " << script.Error() << '\n';
+  return kExitUsage;
+}
+
+int Session::Run(ScriptReader& script, const std::string& scriptName) {
   standin::ClearMessageBoxes();
   int failed = Start();
   if (failed >= 0) return failed;
-  for (const ScriptLine& line : lines) {
+  std::string error;
+  ScriptLine line;
+  while (script.Next(line)) {
     error.clear();
     const SessionCommand* command = CheckLine(line, error);
+    if (command == nullptr) {
+      std::cout << std::flush;
+      std::cerr << scriptName << ':' << line.number << ": " << error << '\n';
+      return kExitUsage;
+    }
     if (command->needsIde && !m_shell->IsRunning()) error = "the IDE has ended (restart starts it again)";
     if (!error.empty() || !(this->*(command->step))(line, error)) {
       std::cout << std::flush;
@@ -183,6 +202,14 @@ int Session::Run(const std::vector<ScriptLine>& lines, const std::string& script
                 << m_lastOutput;
       return kExitFailure;
     }
+    // Nobody reads what the session prints any more: it stops.
+    std::string reason;
+    if (!OutputWritten(reason)) return ReportWriteError(reason);
+  }
+  if (!script.Error().empty()) {
+    std::cout << std::flush;
+    std::cerr << scriptName << ':' << script.Line() << ": " << script.Error() << '\n';
+    return kExitUsage;
   }
   m_shell->Exit();
   std::cout << std::flush;
@@ -342,8 +369,12 @@ bool Session::Hold(const ScriptLine& line, std::string& error) {
     error = "'" + line.words[0] + "' is no single key of the keyboard";
     return false;
   }
-  if (!ParsePositive(line.words[1], repeats)) {
-    error = "'" + line.words[1] + "' is no number of repeats (from 1)";
+  // The key's messages wait in the IDE's queue until the key is released;
+  // Windows holds 10,000 posted messages per thread, the press and the
+  // release among them.
+  constexpr int kMaxHoldRepeats = 10000 - 2;
+  if (!ParsePositive(line.words[1], repeats) || repeats > kMaxHoldRepeats) {
+    error = "'" + line.words[1] + "' is no number of repeats (from 1 to " + std::to_string(kMaxHoldRepeats) + ")";
     return false;
   }
   m_shell->HoldKey(vk, repeats);
@@ -486,16 +517,21 @@ bool Session::Dialog(const ScriptLine&, std::string&) {
   return true;
 }
 
-bool Session::Settings(const ScriptLine&, std::string&) {
-  std::string path = SettingsFilePath();
-  std::ifstream in(path, std::ios::binary);
+bool Session::Settings(const ScriptLine&, std::string& error) {
+  // Read as the reader reads an outline: a regular file only, never blocking
+  // on a FIFO, and no larger than the bound.
+  constexpr size_t kMaxSettingsBytes = 16u << 20;
+  const std::string path = SettingsFilePath();
+  struct stat st;
+  std::string text, readError;
   std::string out;
-  if (path.empty() || !in) {
+  if (path.empty() || (stat(path.c_str(), &st) != 0 && errno == ENOENT)) {
     out = m_options.output.json ? "{\"settings\":null}\n" : "(no settings file)\n";
+  } else if (!ide::ReadWholeFile(path, text, readError, kMaxSettingsBytes)) {
+    error = path + ": " + readError;
+    return false;
   } else {
-    std::ostringstream text;
-    text << in.rdbuf();
-    out = m_options.output.json ? "{\"settings\":" + JsonString(text.str()) + "}\n" : text.str();
+    out = m_options.output.json ? "{\"settings\":" + JsonString(text) + "}\n" : text;
     if (!out.empty() && out.back() != '\n') out += '\n';
   }
   Print(out);
@@ -507,30 +543,48 @@ bool Session::Expect(const ScriptLine& line, std::string&) {
   return true;
 }
 
+// Runs the script from `in`. A regular file is checked whole before the IDE
+// starts, so a wrong command leaves no half-run sitting behind; a pipe or a
+// terminal is read and run line by line, each line checked before it runs.
+int RunScript(SessionOptions& options, std::istream& in, const std::string& scriptName, bool regularFile) {
+  if (regularFile) {
+    const std::istream::pos_type start = in.tellg();
+    ScriptReader check(in);
+    const int wrong = CheckScript(check, scriptName);
+    if (wrong >= 0) return wrong;
+    in.clear();
+    if (start == std::istream::pos_type(-1) || !in.seekg(start)) {
+      std::cerr << "session: " << scriptName << ": the script cannot be read again\n";
+      return kExitUsage;
+    }
+  }
+  ScriptReader script(in);
+  Session session(options);
+  return session.Run(script, scriptName);
+}
+
+bool IsRegularFile(int fd) {
+  struct stat st;
+  return fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
 int RunSession(SessionOptions& options) {
   if (!PrepareOutput(options.output)) return kExitUsage;
-  std::vector<ScriptLine> lines;
-  std::string scriptName = "(standard input)";
-  if (options.script.empty() || options.script == "-") {
-    lines = ReadScript(std::cin);
-  } else {
-    // A folder opens as a stream on Linux and reads as an empty script: it is
-    // refused by name, as Windows refuses to open it.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(options.script, ignored)) {
-      std::cerr << "session: " << options.script << ": the script cannot be read: it is a folder\n";
-      return kExitUsage;
-    }
-    std::ifstream in(options.script, std::ios::binary);
-    if (!in) {
-      std::cerr << "session: " << options.script << ": the script cannot be read\n";
-      return kExitUsage;
-    }
-    scriptName = options.script;
-    lines = ReadScript(in);
+  if (options.script.empty() || options.script == "-")
+    return RunScript(options, std::cin, "(standard input)", IsRegularFile(0));
+  // A folder opens as a stream on Linux and reads as an empty script: it is
+  // refused by name, as Windows refuses to open it.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(options.script, ignored)) {
+    std::cerr << "session: " << options.script << ": the script cannot be read: it is a folder\n";
+    return kExitUsage;
   }
-  Session session(options);
-  return session.Run(lines, scriptName);
+  std::ifstream in(options.script, std::ios::binary);
+  if (!in) {
+    std::cerr << "session: " << options.script << ": the script cannot be read\n";
+    return kExitUsage;
+  }
+  return RunScript(options, in, options.script, std::filesystem::is_regular_file(options.script, ignored));
 }
 
 }  // namespace
@@ -548,7 +602,7 @@ void AddSessionCommand(CLI::App& app, CommandResult& result) {
       "  edit LINE[:COL] | caret COL | endedit   open the inline editor (caret as in jump) | move its caret | close it\n"
       "  type TEXT                               type TEXT key by key into the focused window\n"
       "  key KEYS... | hold KEY N                press keys or chords (F2, ctrl+F2, shift+tab, enter, escape, alt+F4, "
-      "a ...) | hold a key for N repeats\n"
+      "a ...) | hold a key for N repeats (up to 9998)\n"
       "  tool NAME                               the Tools menu entry NAME (ClassMate, MassFinder)\n"
       "  activate ide|dialog                     make the IDE or the dialog the active window\n"
       "  check NAME on|off | click NAME          set a check box | click a button of the dialog (Match Case, Find!, "

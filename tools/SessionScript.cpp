@@ -3,7 +3,9 @@
 
 #include <strings.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "ide/shell/InputLoop.h"
 
@@ -63,16 +65,35 @@ bool ParseKey(const std::string& name, UINT& vk) {
 
 }  // namespace
 
-std::vector<ScriptLine> ReadScript(std::istream& in) {
-  std::vector<ScriptLine> lines;
+bool ScriptReader::ReadLine(std::string& raw) {
+  raw.clear();
+  std::streambuf* in = in_.rdbuf();
+  int ch = in != nullptr ? in->sbumpc() : EOF;
+  if (ch == EOF) return false;
+  ++number_;
+  for (; ch != EOF && ch != '\n'; ch = in->sbumpc()) {
+    if (ch == '\0') {
+      error_ = "a NUL byte (a script is text)";
+      return false;
+    }
+    if (raw.size() == kMaxScriptLineBytes) {
+      error_ = "the line is longer than " + std::to_string(kMaxScriptLineBytes) + " bytes";
+      return false;
+    }
+    raw.push_back(static_cast<char>(ch));
+  }
+  if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+  return true;
+}
+
+bool ScriptReader::Next(ScriptLine& line) {
   std::string raw;
-  for (int number = 1; std::getline(in, raw); ++number) {
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+  while (error_.empty() && ReadLine(raw)) {
     size_t i = 0;
     while (i < raw.size() && IsBlank(raw[i])) ++i;
     if (i == raw.size() || raw[i] == '#') continue;
-    ScriptLine line;
-    line.number = number;
+    line = ScriptLine();
+    line.number = number_;
     size_t end = i;
     while (end < raw.size() && !IsBlank(raw[end])) ++end;
     line.command = raw.substr(i, end - i);
@@ -86,8 +107,16 @@ std::vector<ScriptLine> ReadScript(std::istream& in) {
       while (stop < raw.size() && IsBlank(raw[stop])) ++stop;
       w = stop;
     }
-    lines.push_back(line);
+    return true;
   }
+  return false;
+}
+
+std::vector<ScriptLine> ReadScript(std::istream& in) {
+  std::vector<ScriptLine> lines;
+  ScriptReader reader(in);
+  ScriptLine line;
+  while (reader.Next(line)) lines.push_back(line);
   return lines;
 }
 

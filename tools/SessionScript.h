@@ -20,7 +20,30 @@ struct ScriptLine {
   std::vector<std::string> words;  // `text` split at blanks, up to a word that starts with '#'
 };
 
-// Every command of the script, in order (a CR before the line end is dropped).
+// The longest script line read (bytes, without its line end).
+constexpr size_t kMaxScriptLineBytes = 65536;
+
+// Reads a script one command at a time, so that a script coming through a
+// pipe runs while it is written and takes no more memory than its longest
+// line (a CR before the line end is dropped). A line holding a NUL byte or
+// longer than kMaxScriptLineBytes ends the reading with an error.
+class ScriptReader {
+ public:
+  explicit ScriptReader(std::istream& in) : in_(in) {}
+  // The next command; false at the end of the script or at a line that is
+  // no script text (Error() then says why, Line() names it).
+  bool Next(ScriptLine& line);
+  const std::string& Error() const { return error_; }
+  int Line() const { return number_; }  // the line read last
+
+ private:
+  bool ReadLine(std::string& raw);
+  std::istream& in_;
+  int number_ = 0;
+  std::string error_;
+};
+
+// Every command of the script, in order, up to a line ScriptReader refuses.
 std::vector<ScriptLine> ReadScript(std::istream& in);
 
 // A key or chord as the script names it: "F2", "ctrl+F2", "shift+tab",

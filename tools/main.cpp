@@ -1,9 +1,13 @@
 // olvaren: the command-line front end of the stand-in IDE. Each subcommand
-// comes from its own file; main() only builds the command line and runs it.
+// comes from its own file; main() only builds the command line and runs it,
+// and ends every command the same way on a write error or when memory runs
+// out.
 #include <iostream>
+#include <new>
 
 #include "BinaryStdio.h"
 #include "Commands.h"
+#include "StandardStreams.h"
 #include "TraceOption.h"
 
 namespace {
@@ -17,10 +21,7 @@ const olvcli::AddCommandFn kCommands[] = {
     olvcli::AddSessionCommand,
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  olvcli::UseBinaryStdio();
+int Run(int argc, char** argv) {
   CLI::App app{"Olvaren front end: runs Team Developer outlines through the stand-in IDE", "olvaren"};
   // Options are "-x" and "--x" on every system: a path beginning with "/"
   // stays a path, also on Windows (where CLI11 would take "/x" for an option).
@@ -46,4 +47,23 @@ int main(int argc, char** argv) {
   else
     olvcli::PrintSettingsMessages(std::cerr);
   return result.exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  olvcli::UseBinaryStdio();
+  olvcli::UseCheckedStreams();
+  int exitCode = olvcli::kExitUsage;
+  try {
+    exitCode = Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // An input that needs more memory than the program may have.
+    std::cout.flush();
+    std::cerr << "olvaren: out of memory (the input needs more than the memory this program may use)\n";
+    return olvcli::kExitUsage;
+  }
+  std::string reason;
+  if (!olvcli::OutputWritten(reason)) return olvcli::ReportWriteError(reason);
+  return exitCode;
 }

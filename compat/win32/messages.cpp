@@ -6,6 +6,8 @@
 // PostQuitMessage comes out only when no posted message matches, whatever
 // the filters; after them WM_PAINT for a visible window that needs painting
 // (paint.cpp). Headless: GetMessageA never blocks (see standin.h).
+// As on Windows (USERPostMessageLimit), a thread's queue holds at most
+// 10,000 posted messages: posting more fails with ERROR_NOT_ENOUGH_QUOTA.
 #include <deque>
 #include <unordered_map>
 
@@ -15,6 +17,8 @@
 using namespace olvwin32;
 
 namespace {
+
+constexpr size_t kPostedMessageLimit = 10000;
 
 struct ThreadQueue {
   std::deque<MSG> posted;
@@ -107,7 +111,12 @@ bool PostToThread(DWORD thread, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   m.wParam = wParam;
   m.lParam = lParam;
   m.time = GetTickCount();
-  Queues()[thread].posted.push_back(m);
+  std::deque<MSG>& posted = Queues()[thread].posted;
+  if (posted.size() >= kPostedMessageLimit) {
+    SetLastError(ERROR_NOT_ENOUGH_QUOTA);
+    return false;
+  }
+  posted.push_back(m);
   return true;
 }
 

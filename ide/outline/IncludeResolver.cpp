@@ -2,7 +2,6 @@
 #include "ide/outline/IncludeResolver.h"
 
 #include <dirent.h>
-#include <strings.h>
 #include <sys/stat.h>
 
 #include <climits>
@@ -25,32 +24,42 @@ bool IsDirectory(const std::string& p) {
   return stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// The entry of `dir` named `part`, exactly or else ignoring case; "" when none.
-std::string FindEntry(const std::string& dir, const std::string& part) {
-  const std::string exact = dir + "/" + part;
-  struct stat st;
-#ifdef _WIN32
-  // Windows finds the entry under any case; the name is taken from the
-  // folder, so that it reads as the file is named there.
-  DIR* d = opendir(dir.c_str());
-  if (!d) return stat(exact.c_str(), &st) == 0 ? exact : std::string();
-#else
-  if (stat(exact.c_str(), &st) == 0) return exact;
-  DIR* d = opendir(dir.c_str());
-  if (!d) return {};
-#endif
-  std::string found;
-  while (dirent* e = readdir(d)) {
-    if (strcasecmp(e->d_name, part.c_str()) == 0) {
-      found = dir + "/" + e->d_name;
-      break;
-    }
-  }
-  closedir(d);
-  return found;
+std::string Lower(const std::string& s) {
+  std::string out = s;
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
 }
 
-std::string FindUnder(const std::string& dir, const std::vector<std::string>& parts) {
+}  // namespace
+
+// The entry of `dir` named `part`, exactly or else ignoring case; "" when none.
+std::string IncludeResolver::FindEntry(const std::string& dir, const std::string& part) {
+  const std::string exact = dir + "/" + part;
+  struct stat st;
+#ifndef _WIN32
+  if (stat(exact.c_str(), &st) == 0) return exact;
+#endif
+  // Windows finds the entry under any case; the name is taken from the
+  // folder, so that it reads as the file is named there.
+  auto folder = folders_.find(dir);
+  if (folder == folders_.end()) {
+    DIR* d = opendir(dir.c_str());
+#ifdef _WIN32
+    if (!d) return stat(exact.c_str(), &st) == 0 ? exact : std::string();
+#else
+    if (!d) return {};
+#endif
+    std::unordered_map<std::string, std::string> entries;
+    while (dirent* e = readdir(d)) entries.emplace(Lower(e->d_name), e->d_name);
+    closedir(d);
+    folder = folders_.emplace(dir, std::move(entries)).first;
+  }
+  auto entry = folder->second.find(Lower(part));
+  return entry == folder->second.end() ? std::string() : dir + "/" + entry->second;
+}
+
+std::string IncludeResolver::FindUnder(const std::string& dir, const std::vector<std::string>& parts) {
   std::string cur = dir.empty() ? std::string(".") : dir;
   for (size_t i = 0; i < parts.size(); ++i) {
     const std::string& part = parts[i];
@@ -66,10 +75,8 @@ std::string FindUnder(const std::string& dir, const std::vector<std::string>& pa
   return IsRegularFile(cur) ? cur : std::string();
 }
 
-}  // namespace
-
-std::string ResolveInclude(const std::string& rawName, const std::string& includingFile,
-                           const std::vector<std::string>& includeDirs) {
+std::string IncludeResolver::Resolve(const std::string& rawName, const std::string& includingFile) {
+  const std::vector<std::string>& includeDirs = includeDirs_;
   std::string name = rawName;
   while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
   while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.erase(0, 1);

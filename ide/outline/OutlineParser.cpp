@@ -45,6 +45,7 @@ class Parser {
   bool NextLine();
   void ChooseLineEnd();
   bool CheckText();
+  bool CheckLoneCr();
   bool Fail(const std::string& d, uint32_t line) {
     result_.ok = false;
     result_.description = d;
@@ -121,7 +122,7 @@ bool Parser::CheckText() {
   const size_t n = buf_.size() - pos_;
   if (n == 0) return Fail("not a text-format outline: the file is empty", 0);
   const void* nul = std::memchr(b, '\0', n);
-  if (!nul) return true;
+  if (!nul) return CheckLoneCr();
   auto text = [](unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n'; };
   if (n >= 4 && ((b[1] == 0 && b[3] == 0 && text(b[0]) && text(b[2])) ||
                  (b[0] == 0 && b[2] == 0 && text(b[1]) && text(b[3]))))
@@ -129,6 +130,24 @@ bool Parser::CheckText() {
   const size_t at = static_cast<const unsigned char*>(nul) - b;
   const uint32_t line = 1 + static_cast<uint32_t>(std::count(b, b + at, static_cast<unsigned char>(breakChar_)));
   return Fail("not a text-format outline: a NUL byte (binary data, not text)", line);
+}
+
+// Where lines end in LF or CR LF, a CR alone would join two lines into one
+// item's text without a trace: it is refused, naming its line. (A CR at the
+// very end of the file ends the last line.)
+bool Parser::CheckLoneCr() {
+  if (breakChar_ == '\r') return true;
+  const char* b = buf_.data();
+  const size_t n = buf_.size();
+  for (const void* cr = std::memchr(b + pos_, '\r', n - pos_); cr != nullptr;) {
+    const size_t at = static_cast<const char*>(cr) - b;
+    if (at + 1 < n && b[at + 1] != '\n') {
+      const uint32_t line = 1 + static_cast<uint32_t>(std::count(b + pos_, b + at, '\n'));
+      return Fail("a CR without LF inside a line (this file's lines end in LF or CR LF)", line);
+    }
+    cr = at + 2 < n ? std::memchr(b + at + 2, '\r', n - at - 2) : nullptr;
+  }
+  return true;
 }
 
 void Parser::MoveCurrentToArena() {

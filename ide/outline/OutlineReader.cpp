@@ -1,6 +1,7 @@
 // LoadOutline: reads the main file, loads the libraries its File Include
-// items name (recursively, each once, cycles broken) and merges their items
-// into the application's sections, then stores the result in outline order.
+// items name (depth first on a stack of its own, each once, cycles broken)
+// and merges their items into the application's sections, then stores the
+// result in outline order.
 #include "ide/outline/OutlineReader.h"
 
 #include <strings.h>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ide/outline/IncludeResolver.h"
 #include "ide/outline/ItemTypes.h"
@@ -16,6 +18,22 @@
 #include "ide/outline/TextDecoding.h"
 
 namespace ide {
+namespace {
+
+// The include text as one key for every spelling of it: blanks around it
+// dropped, backslashes as slashes, letters in lower case.
+std::string IncludeKey(std::string_view name) {
+  while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+  std::string key(name);
+  for (char& c : key) {
+    if (c == '\\') c = '/';
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return key;
+}
+
+}  // namespace
 
 std::string LoadStatus::Message() const {
   if (line > 0) return file + ":" + std::to_string(line) + ": " + description;
@@ -24,12 +42,16 @@ std::string LoadStatus::Message() const {
 
 class OutlineBuilder {
  public:
-  explicit OutlineBuilder(const LoadOptions& options) : options_(options) {}
+  explicit OutlineBuilder(const LoadOptions& options) : resolver_(options.includeDirs) {}
   LoadStatus Load(const std::string& path, Outline& out);
 
  private:
   using ItemRec = detail::ItemRec;
 
+  struct RepeatedWarning {
+    size_t index = 0;  // in warnings_
+    size_t more = 0;   // further includes it stands for
+  };
   struct FileLoad {
     bool ok = false;
     std::string description;
@@ -41,7 +63,15 @@ class OutlineBuilder {
   ItemId FirstChildOf(ItemId parent) const;
   void SetFirstChild(ItemId parent, ItemId child) { firstChanged_[parent] = child; }
   std::vector<ItemId> Children(ItemId parent) const;
-  void ProcessIncludes(ItemId first, ItemId end, const std::string& includingPath);
+  void ProcessIncludes(ItemId first, ItemId end, const std::string& mainPath);
+  void EnterChain(const std::string& canon, const std::string& name);
+  void LeaveChain();
+  std::string ChainText(const std::string& name) const;
+  // A warning that is given once per key; a later one with the same key is
+  // counted on the first.
+  void WarnOnce(std::unordered_map<std::string, RepeatedWarning>& seen, const std::string& key,
+                std::string text);
+  void FinishWarnings();
   void MergeLibrary(ItemId libRoot);
   void MergeSection(ItemId libSection, ItemId appParent);
   ItemId FindOrCreate(ItemId appParent, ItemId libSection);
@@ -50,7 +80,7 @@ class OutlineBuilder {
   void Renumber();
   std::string Where(ItemId item) const;
 
-  const LoadOptions& options_;
+  IncludeResolver resolver_;
   Outline o_;
   // First children of the items whose child lists merging changed; every other
   // item's first child is still the item after it, as its file has it.
@@ -59,6 +89,8 @@ class OutlineBuilder {
   std::set<std::string> loaded_;
   std::vector<std::string> chain_;  // canonical paths of the files being included, outermost first
   std::vector<std::string> chainNames_;
+  std::unordered_set<std::string> onChain_;
+  std::unordered_map<std::string, RepeatedWarning> missing_, cycles_;
   std::vector<std::string> warnings_;
   bool merged_ = false;
 };
@@ -72,7 +104,9 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
   detail::FileStore store;
   store.source.path = path;
   std::string error;
-  if (!ReadWholeFile(path, store.buffer, error)) {
+  // Texts are offsets below the arena bit into their file's buffer.
+  constexpr size_t kMaxBytes = detail::kArenaBit - 1;
+  if (!ReadWholeFile(path, store.buffer, error, kMaxBytes)) {
     r.description = error;
     return r;
   }
@@ -81,8 +115,8 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
     r.description = error;
     return r;
   }
-  if (store.buffer.size() >= detail::kArenaBit) {
-    r.description = "file too large";
+  if (store.buffer.size() > kMaxBytes) {  // UTF-16 grown into UTF-8
+    r.description = FileTooLarge(store.buffer.size(), kMaxBytes) + " (as UTF-8 text)";
     return r;
   }
   const size_t itemsBefore = o_.items_.size(), blocksBefore = o_.dataBlocks_.size();
@@ -128,21 +162,92 @@ std::string OutlineBuilder::Where(ItemId item) const {
   return o_.files_[it.file].source.path + ":" + std::to_string(it.line);
 }
 
-void OutlineBuilder::ProcessIncludes(ItemId first, ItemId end, const std::string& includingPath) {
-  for (ItemId i = first; i < end; ++i) {
+void OutlineBuilder::EnterChain(const std::string& canon, const std::string& name) {
+  chain_.push_back(canon);
+  chainNames_.push_back(name);
+  onChain_.insert(canon);
+}
+
+void OutlineBuilder::LeaveChain() {
+  onChain_.erase(chain_.back());
+  chain_.pop_back();
+  chainNames_.pop_back();
+}
+
+// "a.apt -> b.apl -> NAME", the middle of a long chain left out.
+std::string OutlineBuilder::ChainText(const std::string& name) const {
+  constexpr size_t kEnds = 3;
+  std::string text;
+  const size_t n = chainNames_.size();
+  for (size_t k = 0; k < n; ++k) {
+    if (n > 2 * kEnds + 1 && k == kEnds) {
+      text += "... (" + std::to_string(n - 2 * kEnds) + " more) -> ";
+      k = n - kEnds - 1;
+      continue;
+    }
+    text += chainNames_[k] + " -> ";
+  }
+  return text + name;
+}
+
+void OutlineBuilder::WarnOnce(std::unordered_map<std::string, RepeatedWarning>& seen, const std::string& key,
+                              std::string text) {
+  auto it = seen.find(key);
+  if (it != seen.end()) {
+    ++it->second.more;
+    return;
+  }
+  seen.emplace(key, RepeatedWarning{warnings_.size(), 0});
+  warnings_.push_back(std::move(text));
+}
+
+void OutlineBuilder::FinishWarnings() {
+  for (auto* seen : {&missing_, &cycles_})
+    for (const auto& entry : *seen)
+      if (entry.second.more > 0)
+        warnings_[entry.second.index] +=
+            " (and " + std::to_string(entry.second.more) + " more include" + (entry.second.more > 1 ? "s" : "") +
+            " of it)";
+}
+
+// The include walk keeps its own stack, one entry per file being included,
+// so the depth of an include chain costs memory, not the program's stack.
+void OutlineBuilder::ProcessIncludes(ItemId first, ItemId end, const std::string& mainPath) {
+  struct Level {
+    ItemId next, end;  // the file's items still to look at
+    ItemId root;
+    std::string path;
+    bool merge;        // a library, merged when its own includes are done
+  };
+  std::vector<Level> stack;
+  stack.push_back({first, end, first, mainPath, false});
+  const size_t slash = mainPath.find_last_of('/');
+  EnterChain(CanonicalPath(mainPath), slash == std::string::npos ? mainPath : mainPath.substr(slash + 1));
+  while (!stack.empty()) {
+    Level& top = stack.back();
+    if (top.next == top.end) {
+      const bool merge = top.merge;
+      const ItemId root = top.root;
+      LeaveChain();
+      stack.pop_back();
+      if (merge) {
+        MergeLibrary(root);
+        merged_ = true;
+      }
+      continue;
+    }
+    const ItemId i = top.next++;
     if (o_.items_[i].type != ItemType::FileInclude) continue;
     const std::string name(o_.Text(i));
-    const std::string path = ResolveInclude(name, includingPath, options_.includeDirs);
+    const std::string path = resolver_.Resolve(name, top.path);
     if (path.empty()) {
-      warnings_.push_back(Where(i) + ": included library '" + name + "' not found");
+      WarnOnce(missing_, IncludeKey(name), Where(i) + ": included library '" + name + "' not found");
       continue;
     }
     const std::string canon = CanonicalPath(path);
-    if (std::find(chain_.begin(), chain_.end(), canon) != chain_.end()) {
-      std::string cycle;
-      for (const std::string& n : chainNames_) cycle += n + " -> ";
-      warnings_.push_back(Where(i) + ": include cycle " + cycle + name + "; '" + name +
-                          "' is not included again");
+    if (onChain_.count(canon) != 0) {
+      WarnOnce(cycles_, canon,
+               Where(i) + ": include cycle " + ChainText(name) + "; '" + name + "' is not included again");
       continue;
     }
     if (!loaded_.insert(canon).second) continue;  // merged already through another include
@@ -154,14 +259,10 @@ void OutlineBuilder::ProcessIncludes(ItemId first, ItemId end, const std::string
       continue;
     }
     o_.files_[lib.file].including = i;  // its items are included (file != 0), by this item
-    chain_.push_back(canon);
-    chainNames_.push_back(name);
-    ProcessIncludes(lib.first, lib.end, path);
-    chain_.pop_back();
-    chainNames_.pop_back();
-    MergeLibrary(lib.first);
-    merged_ = true;
+    EnterChain(canon, name);
+    stack.push_back({lib.first, lib.end, lib.first, path, true});
   }
+  FinishWarnings();
 }
 
 void OutlineBuilder::MergeLibrary(ItemId libRoot) {
@@ -306,11 +407,7 @@ LoadStatus OutlineBuilder::Load(const std::string& path, Outline& out) {
   for (ItemId i = main.first; i < main.end && !anyInclude; ++i)
     anyInclude = o_.items_[i].type == ItemType::FileInclude;
   if (anyInclude) {
-    const std::string canon = CanonicalPath(path);
-    loaded_.insert(canon);
-    chain_.push_back(canon);
-    const size_t slash = path.find_last_of('/');
-    chainNames_.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
+    loaded_.insert(CanonicalPath(path));
     ProcessIncludes(main.first, main.end, path);
     if (merged_) Renumber();
   }

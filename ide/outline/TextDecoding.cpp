@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,7 +23,11 @@ constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
+std::string FileTooLarge(unsigned long long size, unsigned long long limit) {
+  return "file too large: " + std::to_string(size) + " bytes, the limit is " + std::to_string(limit) + " bytes";
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error, size_t maxBytes) {
   // Only a regular file is read. The name is checked first and opened without
   // blocking, so a FIFO or a device put in its place between the check and the
   // open cannot stall the reader; the opened descriptor is checked again.
@@ -45,13 +50,26 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
     error = "cannot read file: not a regular file";
     return false;
   }
-  // Read to the end of the file, also when it grew since fstat.
+  // The size is known before anything is read or allocated: a file too
+  // large is refused at once.
+  const unsigned long long size = static_cast<unsigned long long>(st.st_size);
+  if (size > maxBytes) {
+    close(fd);
+    error = FileTooLarge(size, maxBytes);
+    return false;
+  }
+  // Read to the end of the file, also when it grew since fstat, but never
+  // more than one byte past the limit.
   std::string data;
-  data.resize(static_cast<size_t>(st.st_size) + 1);
+  data.resize(static_cast<size_t>(size) + 1);
   size_t got = 0;
   bool bad = false;
   for (;;) {
-    if (got == data.size()) data.resize(data.size() * 2);
+    if (got == data.size()) {
+      if (got > maxBytes) break;
+      const size_t cap = maxBytes == static_cast<size_t>(-1) ? maxBytes : maxBytes + 1;
+      data.resize(data.size() > cap / 2 ? cap : data.size() * 2);
+    }
     const auto n = read(fd, &data[got], static_cast<unsigned>(std::min<size_t>(data.size() - got, 1u << 30)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
@@ -64,6 +82,10 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
   close(fd);
   if (bad) {
     error = "cannot read file: read error";
+    return false;
+  }
+  if (got > maxBytes) {
+    error = FileTooLarge(got, maxBytes);
     return false;
   }
   data.resize(got);

@@ -9,7 +9,13 @@
 namespace ide {
 
 // Reads the whole file into `out`. On failure returns false and sets `error`.
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error);
+// A file larger than `maxBytes` is refused by its size before any of it is
+// read ("file too large: N bytes, the limit is M bytes").
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error,
+                   size_t maxBytes = static_cast<size_t>(-1));
+
+// The error of a file or text of `size` bytes above `limit`.
+std::string FileTooLarge(unsigned long long size, unsigned long long limit);
 
 // Converts `buffer` in place when it starts with a UTF-16 byte-order mark, and sets
 // `start` to the first byte of text (after a byte-order mark). Returns false with

@@ -3,10 +3,18 @@
 // cycles and libraries that are not text outlines.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <pthread.h>
+#endif
+
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "OutlineTestUtil.h"
+#include "ide/outline/IncludeResolver.h"
 #include "ide/outline/ItemTypes.h"
 #include "ide/outline/OutlineReader.h"
 
@@ -191,6 +199,106 @@ TEST(Includes, NextToTheIncludingFileComesBeforeTheIncludePath) {
   EXPECT_NE(Find(o, ide::ItemType::FunctionalClass, "cNear"), kNoItem);
   // An absolute Windows path is looked up by its file name: the include folder's lib.apl.
   EXPECT_NE(Find(o, ide::ItemType::FunctionalClass, "cFar"), kNoItem);
+}
+
+// Runs `body` on a thread with a stack of `bytes` (1 MiB is Windows' default
+// for a program's threads).
+void RunOnStack(size_t bytes, const std::function<void()>& body) {
+  auto run = [](void* arg) { (*static_cast<const std::function<void()>*>(arg))(); };
+#ifdef _WIN32
+  struct Start {
+    static DWORD WINAPI Proc(LPVOID arg) {
+      (*static_cast<const std::function<void()>*>(arg))();
+      return 0;
+    }
+  };
+  (void)run;
+  HANDLE thread = CreateThread(nullptr, bytes, Start::Proc, const_cast<std::function<void()>*>(&body),
+                               STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  ASSERT_NE(thread, nullptr);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+#else
+  struct Start {
+    static void* Proc(void* arg) {
+      (*static_cast<const std::function<void()>*>(arg))();
+      return nullptr;
+    }
+  };
+  (void)run;
+  pthread_attr_t attr;
+  pthread_attr_init(&attr);
+  ASSERT_EQ(pthread_attr_setstacksize(&attr, bytes), 0);
+  pthread_t thread;
+  ASSERT_EQ(pthread_create(&thread, &attr, Start::Proc, const_cast<std::function<void()>*>(&body)), 0);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attr);
+#endif
+}
+
+// lib0.apl includes lib1.apl, which includes lib2.apl, and so on: the chain's
+// depth costs the walk no stack, and every library is merged.
+TEST(Includes, DeepIncludeChainNeedsNoStack) {
+  constexpr int kDepth = 16000;
+  TempDir dir;
+  for (int k = 0; k < kDepth; ++k) {
+    const std::vector<std::string> next =
+        k + 1 < kDepth ? std::vector<std::string>{"lib" + std::to_string(k + 1) + ".apl"} : std::vector<std::string>{};
+    dir.Write("lib" + std::to_string(k) + ".apl", Lib("c" + std::to_string(k), next));
+  }
+  const std::string app = dir.Write("app.apt", App({"lib0.apl"}));
+  Outline o;
+  LoadStatus s;
+  RunOnStack(1 << 20, [&] { s = ide::LoadOutline(app, LoadOptions{}, o); });
+  ASSERT_TRUE(s) << s.Message();
+  EXPECT_TRUE(s.warnings.empty());
+  const ItemId classes = Child(o, Child(o, o.Root(), ide::ItemType::GlobalDeclarations), ide::ItemType::ClassDefinitions);
+  ASSERT_NE(classes, kNoItem);
+  EXPECT_EQ(ChildNames(o, classes).size(), static_cast<size_t>(kDepth));
+  // Depth first: the deepest library's items come first.
+  EXPECT_EQ(o.Name(o.FirstChild(classes)), "c" + std::to_string(kDepth - 1));
+  ExpectConsistent(o);
+}
+
+// Each missing library and each library closing a cycle is warned about
+// once, with the count of the other includes of it; a long chain is shown
+// by its ends.
+TEST(Includes, RepeatedProblemsAreWarnedOnce) {
+  constexpr int kLibraries = 4000;
+  TempDir dir;
+  for (int k = 0; k < kLibraries; ++k) {
+    const std::string next = k + 1 < kLibraries ? "lib" + std::to_string(k + 1) + ".apl" : "LIB0.APL";
+    dir.Write("lib" + std::to_string(k) + ".apl",
+              Lib("c" + std::to_string(k), {"app.apt", k % 2 ? "Missing.apl" : "missing.apl", next}));
+  }
+  const std::string app = dir.Write("app.apt", App({"lib0.apl"}));
+  Outline o;
+  LoadStatus s = ide::LoadOutline(app, LoadOptions{}, o);
+  ASSERT_TRUE(s) << s.Message();
+  const std::string last = dir.path() + "/lib" + std::to_string(kLibraries - 1) + ".apl";
+  const std::vector<std::string> want = {
+      dir.path() + "/lib0.apl:6: include cycle app.apt -> lib0.apl -> app.apt; 'app.apt' is not included again"
+                   " (and 3999 more includes of it)",
+      dir.path() + "/lib0.apl:7: included library 'missing.apl' not found (and 3999 more includes of it)",
+      last + ":8: include cycle app.apt -> lib0.apl -> lib1.apl -> ... (3995 more) -> lib3997.apl -> lib3998.apl"
+             " -> lib3999.apl -> LIB0.APL; 'LIB0.APL' is not included again",
+  };
+  EXPECT_EQ(s.warnings, want);
+  ExpectConsistent(o);
+}
+
+// Names in the wrong case are looked up in the folder's listing, which is
+// read once however many includes need it.
+TEST(Includes, FolderIsReadOncePerLoad) {
+  TempDir dir;
+  for (int k = 0; k < 50; ++k) dir.Write("Lib" + std::to_string(k) + ".APL", Lib("c" + std::to_string(k)));
+  ide::IncludeResolver resolver({});
+  const std::string app = dir.path() + "/app.apt";
+  for (int k = 0; k < 50; ++k)
+    EXPECT_EQ(resolver.Resolve("LIB" + std::to_string(k) + ".apl", app),
+              dir.path() + "/Lib" + std::to_string(k) + ".APL");
+  EXPECT_EQ(resolver.Resolve("lib50.apl", app), "");
+  EXPECT_EQ(resolver.FoldersRead(), 1u);
 }
 
 }  // namespace

@@ -7,12 +7,16 @@
 #include <string>
 
 #ifndef _WIN32
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "ChildProcess.h"
 #endif
 #include "OutlineTestUtil.h"
 #include "WineMarks.h"
 #include "ide/outline/ItemTypes.h"
 #include "ide/outline/OutlineReader.h"
+#include "ide/outline/TextDecoding.h"
 
 using ide::ItemId;
 using ide::kNoItem;
@@ -21,6 +25,19 @@ using ide::Outline;
 using ide_test::LoadText;
 
 namespace {
+
+// AddressSanitizer reserves more address space than any limit a test sets.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
 
 std::string Lines(std::initializer_list<const char*> lines, const char* eol = "\n") {
   std::string s;
@@ -201,6 +218,7 @@ TEST(OutlineReader, ReadsTheTabIndentedFormat) {
 TEST(OutlineReader, BadInputIsRejectedWithFileAndLine) {
   const char* const kNul = "not a text-format outline: a NUL byte (binary data, not text)";
   const char* const kUtf16 = "not a text-format outline: UTF-16 text without a byte-order mark";
+  const char* const kLoneCr = "a CR without LF inside a line (this file's lines end in LF or CR LF)";
   const std::string head = ".head 0 +  Application Description: x\n";
   std::string deep = head;
   for (int l = 1; l <= ide::kMaxOutlineLevel + 1; ++l)
@@ -236,6 +254,10 @@ TEST(OutlineReader, BadInputIsRejectedWithFileAndLine) {
       {"indented item after .head", "Application Description: x\n.head 1 -  A\n",
        "a .head line in a tab-indented outline", 2},
       {"malformed UTF-16", "\xFF\xFE.", "malformed UTF-16 text (odd number of bytes)", 0},
+      // A CR alone where lines end in CR LF or LF would join two items silently.
+      {"CR alone in a CR LF file", ".head 0 +  Application Description: x\r\n.head 1 -  A\r.head 1 -  B\r\n",
+       kLoneCr, 2},
+      {"CR alone in an LF file", head + ".head 1 -  A\n.head 1 -  B\r.head 1 -  C\n", kLoneCr, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -330,6 +352,39 @@ TEST(OutlineReader, FifoIsRefusedWithoutBlocking) {
     EXPECT_FALSE(r.timedOut);
     EXPECT_EQ(r.exitCode, 0);
   }
+#endif
+}
+
+// A file's size is checked before anything of it is read: a file the
+// outline cannot address (2 GiB and more) is refused at once, naming the
+// limit, without the memory to hold it.
+TEST(OutlineReader, FileTooLargeIsRefusedBeforeReading) {
+  ide_test::TempDir dir;
+  const std::string small = dir.Write("small.apl", "0123456789");
+  std::string text, error;
+  EXPECT_TRUE(ide::ReadWholeFile(small, text, error, 10)) << error;
+  EXPECT_EQ(text, "0123456789");
+  EXPECT_FALSE(ide::ReadWholeFile(small, text, error, 9));
+  EXPECT_EQ(error, "file too large: 10 bytes, the limit is 9 bytes");
+#ifdef _WIN32
+  POSIX_ONLY("a sparse 3 GB file and an address-space limit (setrlimit) are POSIX's");
+#else
+  const std::string big = dir.path() + "/big.apl";
+  FILE* f = std::fopen(big.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(ftruncate(fileno(f), 3LL << 30), 0);  // sparse: takes no disk space
+  std::fclose(f);
+  testsupport::ChildResult r = testsupport::RunInChild(
+      [&] {
+        struct rlimit limit = {256u << 20, 256u << 20};  // far below the file's size
+        if (!kSanitized && setrlimit(RLIMIT_AS, &limit) != 0) return 1;
+        Outline o;
+        LoadStatus s = ide::LoadOutline(big, ide::LoadOptions{}, o);
+        return !s.ok && s.description == "file too large: 3221225472 bytes, the limit is 2147483647 bytes" ? 0 : 2;
+      },
+      20);
+  EXPECT_FALSE(r.timedOut);
+  EXPECT_EQ(r.exitCode, 0);
 #endif
 }
 

@@ -5,6 +5,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -212,6 +213,66 @@ TEST(FrontEnd, OutlineOfRealProgramsWithTheirLibraries) {
   testsupport::ProgramResult r = RunOlvaren({"outline", corpus + "/RequestPic.apt"});
   EXPECT_NE(r.out.find("/anri_lib.apl:"), std::string::npos);
   EXPECT_NE(r.out.find("/a_find_tbl.apl:"), std::string::npos);
+}
+
+// Names from the command line are printed with their control characters
+// escaped: an ESC sequence in an argument never reaches the terminal.
+TEST(FrontEnd, ControlCharactersInMessagesAreEscaped) {
+  testsupport::ProgramResult r = RunOlvaren({"outline", "\x1b[2Jgone\x07.apl"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err.rfind("\\x1b[2Jgone\\x07.apl: cannot open file: ", 0), 0u) << r.err;
+  EXPECT_EQ(r.err.find('\x1b'), std::string::npos);
+  EXPECT_EQ(r.err.find('\x07'), std::string::npos);
+}
+
+#ifndef _WIN32
+// Runs a shell command line; its exit status, and its standard error in `err`.
+int Shell(const std::string& command, std::string& err) {
+  const std::string errFile = TempPath("shell.err");
+  const int status = std::system((command + " 2> '" + errFile + "'").c_str());
+  std::ifstream in(errFile, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  err = text.str();
+  std::remove(errFile.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
+
+// Output that cannot be written ends the command with a message and 2,
+// whichever command it is.
+TEST(FrontEnd, WriteErrorsAreReported) {
+  POSIX_ONLY("Windows has no /dev/full");
+#ifndef _WIN32
+  const std::string program = "'" + testsupport::OlvarenProgram() + "'";
+  for (const std::string& args : {"outline '" + kSample + "'", "find '" + kSample + "' Set"}) {
+    SCOPED_TRACE(args);
+    std::string err;
+    EXPECT_EQ(Shell("XDG_CONFIG_HOME='" + TempPath("cfg") + "' " + program + " " + args + " > /dev/full", err), 2);
+    EXPECT_EQ(err, "olvaren: write error: No space left on device\n");
+  }
+#endif
+}
+
+// An input that needs more memory than the program may have ends in a
+// message and 2, not in an abort.
+TEST(FrontEnd, OutOfMemoryIsAnError) {
+  POSIX_ONLY("an address-space limit (ulimit -v) is POSIX's");
+#ifndef _WIN32
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+#endif
+  const std::string big = TempPath("big.apl");
+  FILE* f = std::fopen(big.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(ftruncate(fileno(f), 1500LL << 20), 0);  // sparse, below the reader's size limit
+  std::fclose(f);
+  std::string err;
+  EXPECT_EQ(Shell("ulimit -v 1048576; '" + testsupport::OlvarenProgram() + "' outline '" + big + "' > /dev/null", err),
+            2);
+  EXPECT_EQ(err, "olvaren: out of memory (the input needs more than the memory this program may use)\n");
+  std::remove(big.c_str());
+#endif
 }
 
 }  // namespace

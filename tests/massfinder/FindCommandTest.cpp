@@ -35,6 +35,8 @@ TEST_F(FindCommandTest, ReportAndExitCodes) {
   const Case cases[] = {
       {{"find", "search.app", "widget"}, 0, "search.widget.expected"},
       {{"find", "search.app", "widget", "--marked", "46", "--marked", "39"}, 0, "search.widget.marked.expected"},
+      // line numbers are decimal, leading zeros and all (never octal)
+      {{"find", "search.app", "widget", "--marked", "046", "--marked", "039"}, 0, "search.widget.marked.expected"},
       {{"find", "search.app", "no such text"}, 1, "search.none.expected"},
       {{"find", "search.app", "widget", "--ignore-includes", "--marked", "15"}, 0,
        "search.widget.marked-section.expected"},
@@ -68,6 +70,7 @@ TEST_F(FindCommandTest, BadInputExitsWithUsageCode) {
       {{"find", "missing.app", "x"}, "missing.app"},
       {{"find", "search.app", "x", "--marked", "9999"}, "search.app:9999: no outline item starts on this line"},
       {{"find", "search.app", "x", "--marked", "0"}, "no line number"},
+      {{"find", "search.app", "x", "--marked", "0x27"}, "--marked 0x27: no line number"},
       {{"find", "search.app", ""}, "the pattern is empty"},
       {{"find", "search.app"}, "PATTERN"},
   };

@@ -6,6 +6,9 @@
 #include <stdlib.h>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
+#include <sys/wait.h>
 #endif
 
 #include <filesystem>
@@ -14,9 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "RunOlvaren.h"
 #include "TempFolderTest.h"
 #include "TestFolders.h"
+#include "WineMarks.h"
 
 namespace {
 
@@ -90,6 +95,10 @@ TEST_F(SessionCommandTest, WrongCommandsNameTheScriptLine) {
       {"key ctrl+F13\n", 2, "1: key: 'ctrl+F13' is no key"},
       {"hold ctrl+F2 3\n", 2, "1: hold: 'ctrl+F2' is no single key"},
       {"hold F2 many\n", 2, "1: hold: 'many' is no number of repeats"},
+      // the key's messages wait in the IDE's queue, which holds 10,000
+      {"hold right 9999\n", 2, "1: hold: '9999' is no number of repeats (from 1 to 9998)"},
+      {"hold right 999999999\n", 2, "1: hold: '999999999' is no number of repeats (from 1 to 9998)"},
+      {"show\nshow\x01\n", 2, "2: unknown command 'show\\x01'"},  // shown escaped
       {"edit 30\ntype caf\xc3\xa9\n", 2, "2: type: the keyboard has no key for the character"},
       {"event crash\n", 2, "1: event: 'crash' is no IDE event"},
       {"key alt+F4\nshow\n", 2, "2: show: the IDE has ended (restart starts it again)"},
@@ -111,6 +120,93 @@ TEST_F(SessionCommandTest, ScriptIsCheckedBeforeTheIdeStarts) {
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_EQ(r.out, "");
   EXPECT_FALSE(std::filesystem::exists(folder_ + "/Olvaren.xml"));
+}
+
+// A line that is no script text ends the script with an error naming it,
+// before anything runs; a key held for the whole queue works.
+TEST_F(SessionCommandTest, ScriptLinesThatAreNoText) {
+  struct Case {
+    std::string script;
+    int exitCode;
+    std::string message;  // standard error after "SCRIPT:", "" for none
+  } cases[] = {
+      {"show\npattern a" + std::string(1, '\0') + "b\n", 2, "2: a NUL byte (a script is text)\n"},
+      {"show\n\ntype " + std::string(70000, 'x') + "\n", 2, "3: the line is longer than 65536 bytes\n"},
+      {"edit 5\nhold right 9998\neditor\nexpect |\n", 0, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script.substr(0, 20));
+    std::string script = Script(c.script);
+    ProgramResult r = Run({"session", "samples/Olvaren_Jumps.app", script});
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_EQ(r.err, c.message.empty() ? "" : script + ":" + c.message);
+    if (c.exitCode != 0) {
+      EXPECT_EQ(r.out, "");
+    }
+  }
+}
+
+#ifndef _WIN32
+// Runs `command` with the shell in the repository's root and this test's
+// settings folder, at most 30 seconds; its exit status and output.
+ProgramResult ShellRun(const std::string& command, const std::string& folder) {
+  ProgramResult result;
+  testsupport::ChildResult child = testsupport::RunInChild(
+      [&] {
+        const std::string full = "cd '" + kSourceDir + "' && export XDG_CONFIG_HOME='" + folder + "' && { " + command + "; } > '" +
+                                 folder + "/out.txt' 2> '" + folder + "/err.txt'";
+        const int status = system(full.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+      },
+      30);
+  result.exitCode = child.timedOut ? -1 : child.exitCode;
+  result.out = ReadText(folder + "/out.txt");
+  result.err = ReadText(folder + "/err.txt");
+  return result;
+}
+#endif
+
+// A script from a pipe runs line by line as it comes: an endless one keeps
+// the IDE busy, not the memory, and a wrong line stops it where it stands.
+TEST_F(SessionCommandTest, PipedScriptsRunLineByLine) {
+  POSIX_ONLY("the script is fed through a POSIX shell's pipe");
+#ifndef _WIN32
+  const std::string program = "'" + testsupport::OlvarenProgram() + "' session samples/Olvaren_Jumps.app";
+  ProgramResult r = ShellRun("yes show | " + program + " | head -n 3", folder_);
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "(nothing shown)\n(nothing shown)\n(nothing shown)\n");
+  r = ShellRun("printf 'show\\nbogus\\nshow\\n' | " + program, folder_);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.out, "(nothing shown)\n");
+  EXPECT_EQ(r.err, "(standard input):2: unknown command 'bogus'\n");
+  // Nobody reads the output any more: the session ends with the write error.
+  r = ShellRun("yes show | " + program + " > /dev/full", folder_);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err, "olvaren: write error: No space left on device\n");
+#endif
+}
+
+// `settings` prints a regular file only: a FIFO or a link to a device in the
+// settings file's place is refused at once, naming it.
+TEST_F(SessionCommandTest, SettingsOfNoRegularFileAreRefused) {
+  POSIX_ONLY("Windows has no FIFOs nor /dev/zero");
+#ifndef _WIN32
+  const std::string settings = folder_ + "/Olvaren.xml";
+  for (const char* kind : {"fifo", "/dev/zero"}) {
+    SCOPED_TRACE(kind);
+    std::filesystem::remove(settings);
+    if (std::string(kind) == "fifo")
+      ASSERT_EQ(mkfifo(settings.c_str(), 0600), 0);
+    else
+      std::filesystem::create_symlink(kind, settings);
+    ProgramResult r = ShellRun("printf 'settings\\n' | '" + testsupport::OlvarenProgram() +
+                                   "' session samples/Olvaren_Jumps.app",
+                               folder_);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "(standard input):1: settings: " + settings + ": cannot read file: not a regular file\n");
+  }
+  std::filesystem::remove(settings);
+#endif
 }
 
 TEST_F(SessionCommandTest, BadInputOfTheCommandLine) {

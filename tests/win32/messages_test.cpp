@@ -210,4 +210,23 @@ TEST_F(Messages, RunPendingMessagesStopsAtQuit) {
 #endif
 }
 
+// A thread's queue holds 10,000 posted messages; one more is refused with
+// ERROR_NOT_ENOUGH_QUOTA until a message has been taken out.
+TEST_F(Messages, PostedMessageQueueHoldsTenThousand) {
+  const DWORD thread = GetCurrentThreadId();
+  int posted = 0;
+  while (posted < 10000 && PostThreadMessageA(thread, WM_USER, static_cast<WPARAM>(posted), 0)) ++posted;
+  EXPECT_EQ(posted, 10000);
+  SetLastError(0);
+  EXPECT_FALSE(PostThreadMessageA(thread, WM_USER, 0, 0));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_QUOTA));
+  SetLastError(0);
+  EXPECT_FALSE(PostMessageA(top_, WM_USER, 0, 0));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_QUOTA));
+  MSG m;
+  ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_USER, WM_USER, PM_REMOVE));
+  EXPECT_EQ(m.wParam, 0u);  // the oldest comes out first; the queue has room again
+  EXPECT_TRUE(PostMessageA(top_, WM_USER, 0, 0));
+}
+
 }  // namespace
