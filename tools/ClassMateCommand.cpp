@@ -111,7 +111,9 @@ int RunClassMate(ClassMateOptions& options) {
 void AddClassMateCommand(CLI::App& app, CommandResult& result) {
   auto options = std::make_shared<ClassMateOptions>();
   CLI::App* cmd = app.add_subcommand(
-      "classmate", "Run ClassMate on one class definition and print its class-hierarchy report as FILE:LINE: TEXT");
+      "classmate",
+      "Run ClassMate on one class definition and print its class-hierarchy report as FILE:LINE: TEXT (tabs "
+      "kept, line breaks inside a line as blanks)");
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("CLASS", options->target,
                   "Name of the class definition to report (the first of that name), or :N for the item on line N")

@@ -1,6 +1,10 @@
 // Items, file columns and the inline editor's caret (see EditPosition.h).
 #include "EditPosition.h"
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "Commands.h"
 #include "ItemLookup.h"
 #include "ide/outline/TextDecoding.h"
@@ -62,25 +66,88 @@ bool ParsePosition(const std::string& text, int& line, int& column) {
   return ParsePositive(text.substr(0, colon), line) && ParsePositive(text.substr(colon + 1), column);
 }
 
+namespace {
+
+// The lines of an item's shown text: where each starts and how long it is.
+std::vector<std::pair<size_t, size_t>> TextLines(const std::string& text) {
+  std::vector<std::pair<size_t, size_t>> lines;
+  size_t start = 0;
+  for (;;) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) break;
+    lines.emplace_back(start, end - start);
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  lines.emplace_back(start, text.size() - start);
+  return lines;
+}
+
+// Where `shown` stands on `fileLine`: after the blanks or tabs the reader
+// dropped, the rest of the line (trailing blanks aside); npos when it does not.
+size_t ShownAt(const std::string& fileLine, std::string_view shown) {
+  for (size_t at = 0; at <= fileLine.size(); ++at) {
+    if (fileLine.compare(at, shown.size(), shown) == 0 &&
+        fileLine.find_first_not_of(" \t", at + shown.size()) == std::string::npos)
+      return at;
+    if (at == fileLine.size() || (fileLine[at] != ' ' && fileLine[at] != '\t')) break;
+  }
+  return std::string::npos;
+}
+
+// The main file's item whose text runs over `line`: the last one starting
+// before it (items of the main file keep their file order).
+ide::ItemId ItemOverLine(const ide::Outline& outline, int line) {
+  const std::string& mainFile = outline.File(outline.Root()).path;
+  ide::ItemId found = ide::kNoItem;
+  for (ide::ItemId i = 0; i < outline.Count(); ++i) {
+    if (outline.IsIncluded(i) || outline.File(i).path != mainFile || outline.Line(i) == 0) continue;
+    if (outline.Line(i) < line && (found == ide::kNoItem || outline.Line(i) > outline.Line(found))) found = i;
+  }
+  return found;
+}
+
+}  // namespace
+
 int FindEditPlace(const ide::Outline& outline, const std::string& file, int line, EditPlace& place,
                   std::string& error) {
   place = EditPlace();
   place.line = line;
-  place.item = FindItemOnLine(outline, line);
-  if (place.item == ide::kNoItem) {
-    error = file + ':' + std::to_string(line) + ": no outline item starts on this line";
-    return kExitUsage;
-  }
+  const std::string where = file + ':' + std::to_string(line) + ": ";
   std::string readError;
   if (!ReadFileLine(file, line, place.fileLine, readError)) {
-    error = file + ':' + std::to_string(line) + ": " + readError;
+    error = where + (FindItemOnLine(outline, line) == ide::kNoItem ? "no outline item starts on this line" : readError);
     return kExitUsage;
   }
-  place.textStart = ItemTextStart(place.fileLine);
-  std::string editText = outline.OutlineLine(place.item);
-  size_t firstLineEnd = editText.find_first_of("\r\n");
-  place.caretMax = static_cast<int>(firstLineEnd == std::string::npos ? editText.size() : firstLineEnd);
-  return -1;
+  place.item = FindItemOnLine(outline, line);
+  if (place.item != ide::kNoItem) {
+    const std::string shown = outline.OutlineLine(place.item);
+    place.textStart = ItemTextStart(place.fileLine);
+    place.segmentLength = static_cast<int>(TextLines(shown).front().second);
+    return -1;
+  }
+  // A continuation line: the line of the item's text it shows, counted from
+  // the item's first line (a data block between them shifts it, so the text
+  // is matched as well).
+  place.item = ItemOverLine(outline, line);
+  if (place.item != ide::kNoItem) {
+    const std::string shown = outline.OutlineLine(place.item);
+    const auto lines = TextLines(shown);
+    const size_t guess = static_cast<size_t>(line - outline.Line(place.item));
+    for (size_t pass = 0; pass < 2; ++pass) {
+      for (size_t k = 1; k < lines.size(); ++k) {
+        if (pass == 0 && k != guess) continue;
+        const size_t at = ShownAt(place.fileLine, std::string_view(shown).substr(lines[k].first, lines[k].second));
+        if (at == std::string::npos) continue;
+        place.textStart = at;
+        place.segmentStart = static_cast<int>(lines[k].first);
+        place.segmentLength = static_cast<int>(lines[k].second);
+        return -1;
+      }
+    }
+  }
+  place = EditPlace();
+  error = where + "no outline item starts or continues on this line";
+  return kExitUsage;
 }
 
 bool CaretForColumn(const EditPlace& place, const std::string& file, int& column, int& caret, std::string& error) {
@@ -91,7 +158,8 @@ bool CaretForColumn(const EditPlace& place, const std::string& file, int& column
     return false;
   }
   caret = column - 1 - static_cast<int>(place.textStart);
-  caret = caret < 0 ? 0 : (caret > place.caretMax ? place.caretMax : caret);
+  caret = caret < 0 ? 0 : (caret > place.segmentLength ? place.segmentLength : caret);
+  caret += place.segmentStart;
   return true;
 }
 

@@ -125,7 +125,8 @@ void AddFindCommand(CLI::App& app, CommandResult& result) {
       "find",
       "Search the outline with MassFinder's dialog and print its report as FILE:LINE: TEXT. Exit status 0 with "
       "hits, 1 without, 2 on bad input. The search runs through the dialog, so, as the tool does, it writes the "
-      "recent patterns and the options to the add-in's settings file");
+      "recent patterns and the options to the add-in's settings file. A report line keeps its tabs; line breaks "
+      "inside it become blanks");
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("PATTERN", options->pattern, "The text to search for")->required();
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")

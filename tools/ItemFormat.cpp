@@ -11,7 +11,7 @@ std::string OneLine(std::string_view text) {
     if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
       ++i;  // CR LF is one line break
       out += ' ';
-    } else if (c == '\r' || c == '\n' || c == '\t') {
+    } else if (c == '\r' || c == '\n') {
       out += ' ';
     } else {
       out += c;

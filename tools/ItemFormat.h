@@ -9,8 +9,8 @@
 
 namespace olvcli {
 
-// The text with every line break (CR LF, LF or CR) and every tab turned into
-// one blank, so that a multi-line item stays on one output line.
+// The text with every line break (CR LF, LF or CR) turned into one blank, so
+// that a multi-line item or report line stays on one output line; tabs stay.
 std::string OneLine(std::string_view text);
 
 // "FILE:LINE: LEVEL TYPE OUTLINE-LINE" for one item; FILE is the path of the

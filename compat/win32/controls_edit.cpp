@@ -3,6 +3,8 @@
 // messages the add-in and the IDE use, and EN_ notifications to the parent.
 // An edit field inside a combo box (its parent's class is "ComboBox") sends
 // no EN_CHANGE for WM_SETTEXT and hands the list keys to the combo box.
+// A single-line field without ES_AUTOHSCROLL takes typed text only as far as
+// its client width shows it, counted in a fixed character width.
 #include <new>
 #include <string>
 
@@ -14,6 +16,9 @@ namespace {
 
 constexpr UINT kDefaultLimit = 30000;
 constexpr UINT kMaxLimit = 0x7FFFFFFE;
+// The average character width of the field's font, in pixels (the stand-in
+// measures every character alike).
+constexpr int kCharWidth = 6;
 
 struct EditState {
   std::string text;
@@ -52,12 +57,24 @@ void NotifyChanged(HWND hwnd, EditState* s) {
 // Replaces the selection by `insert`; with honourLimit the text is cut to
 // the limit (EN_MAXTEXT when anything was cut). Returns whether the text
 // changed.
+// The number of characters the field takes: its limit, or for a single-line
+// field that does not scroll, as many as its width shows.
+std::size_t Capacity(HWND hwnd, const EditState* s) {
+  const LONG style = Style(hwnd);
+  if (style & (ES_MULTILINE | ES_AUTOHSCROLL)) return s->limit;
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const std::size_t shown = client.right > 0 ? static_cast<std::size_t>(client.right / kCharWidth) : 0;
+  return shown < s->limit ? shown : s->limit;
+}
+
 bool ReplaceSel(HWND hwnd, EditState* s, std::string insert, bool honourLimit) {
   const UINT from = SelMin(s);
   const UINT to = SelMax(s);
   const std::size_t remaining = s->text.size() - (to - from);
-  if (honourLimit && remaining + insert.size() > s->limit) {
-    std::size_t room = s->limit > remaining ? s->limit - remaining : 0;
+  const std::size_t capacity = honourLimit ? Capacity(hwnd, s) : 0;
+  if (honourLimit && remaining + insert.size() > capacity) {
+    std::size_t room = capacity > remaining ? capacity - remaining : 0;
     insert.resize(room);
     NotifyParent(hwnd, EN_MAXTEXT);
   }

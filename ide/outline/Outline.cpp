@@ -126,14 +126,12 @@ std::string_view Outline::ObjectClass(ItemId i) const {
 }
 
 std::string Outline::OutlineLine(ItemId i) const {
-  const std::string_view title = Title(i), text = Text(i);
-  std::string line;
-  line.reserve(title.size() + text.size() + 2);
-  line.append(title);
-  if (!text.empty() && !IsColonLessType(Type(i))) line.push_back(':');
-  line.push_back(' ');
-  line.append(text);
-  return line;
+  if (!Valid(i)) return {};
+  const detail::ItemRec& it = items_[i];
+  const detail::Spans s = SpansOf(it);
+  // The title starts the line; the text, trailing blanks dropped, ends it.
+  const uint32_t len = s.textLen == 0 ? s.titleLen : s.textRel + s.textLen;
+  return std::string(files_[it.file].View(it.base, len));
 }
 
 const SourceFile& Outline::File(ItemId i) const {

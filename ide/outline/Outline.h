@@ -148,7 +148,12 @@ class Outline {
   std::string_view Text(ItemId i) const;
   std::string_view Name(ItemId i) const;
   std::string_view ObjectClass(ItemId i) const;
-  // Title + (":" unless Text is empty or the type is colon-less) + " " + Text.
+  // The item's line as the IDE shows it (in the tree, the inline editor): the
+  // file's text after its ".head N +  " prefix or its indenting tabs, through the
+  // end of the text, continuation lines and their line ends included; blanks
+  // around it aside. For every item but comments it is Title + (":" unless Text
+  // is empty or the type is colon-less) + " " + Text; a comment shows as "! text",
+  // an item under it as the file has it.
   std::string OutlineLine(ItemId i) const;
   const SourceFile& File(ItemId i) const;
   int Line(ItemId i) const { return Valid(i) ? static_cast<int>(items_[i].line) : 0; }

@@ -46,7 +46,7 @@ TEST_F(JumpCommandTest, SampleApplication) {
 TEST_F(JumpCommandTest, RealPrograms) {
   std::string corpus = CorpusDir();
   if (corpus.empty()) GTEST_SKIP() << "no corpus folder";
-  for (const char* name : {"mtbl.app", "RequestPic.apt"}) {
+  for (const char* name : {"mtbl.app", "RequestPic.apt", "OBANKPC.indented.apl"}) {
     SCOPED_TRACE(name);
     Check(corpus, name, JumpDataDir() + "/corpus/" + name + ".jumps");
   }
@@ -62,7 +62,7 @@ TEST_F(JumpCommandTest, UsageAndInputErrors) {
       {{"jump", "Olvaren_Jumps.app", "33:"}, 2, "jump: '33:' is no position"},
       {{"jump", "Olvaren_Jumps.app", "33:0"}, 2, "jump: '33:0' is no position"},
       {{"jump", "Olvaren_Jumps.app", "-3"}, 2, ""},
-      {{"jump", "Olvaren_Jumps.app", "3"}, 2, "Olvaren_Jumps.app:3: no outline item starts on this line"},
+      {{"jump", "Olvaren_Jumps.app", "3:99"}, 2, "Olvaren_Jumps.app:3:99: the line has only 71 characters"},  // a continuation line
       {{"jump", "Olvaren_Jumps.app", "9999"}, 2, "Olvaren_Jumps.app:9999: no outline item starts on this line"},
       {{"jump", "Olvaren_Jumps.app", "33:41"}, 2, "Olvaren_Jumps.app:33:41: the line has only 39 characters"},
       {{"jump", "missing.app", "1"}, 2, "missing.app: cannot open file"},

@@ -236,20 +236,29 @@ TEST(ItemTypes, EachConstructGetsItsTypeTitleTextNameAndClass) {
   }
 }
 
-TEST(ItemTypes, OutlineLineDropsTheColonForColonLessTypesAndEmptyTexts) {
+// The IDE shows an item's line as the file has it: colon-less types without a
+// colon, comments as "! text", an item under a comment as it was written.
+TEST(ItemTypes, OutlineLineIsTheLineAsTheFileHasIt) {
   Outline o;
   ASSERT_TRUE(ide_test::LoadText(".head 0 +  Application Description: a\n"
                                  ".head 1 -  Set x = 1\n"
                                  ".head 1 -  On SAM_Create\n"
                                  ".head 1 -  Function: F\n"
                                  ".head 1 -  Derived From \n"
-                                 ".head 1 -  Visible? No\n",
+                                 ".head 1 -  Visible? No\n"
+                                 ".head 1 +  !  Function: Old\n"
+                                 ".head 2 -  Actions\n"
+                                 ".head 3 -  Set y = 2\n",
                                  o));
   EXPECT_EQ(o.OutlineLine(1), "Set x = 1");
   EXPECT_EQ(o.OutlineLine(2), "On SAM_Create");
   EXPECT_EQ(o.OutlineLine(3), "Function: F");
-  EXPECT_EQ(o.OutlineLine(4), "Derived From ");
+  EXPECT_EQ(o.OutlineLine(4), "Derived From");
   EXPECT_EQ(o.OutlineLine(5), "Visible? No");
+  EXPECT_EQ(o.OutlineLine(6), "!  Function: Old");
+  EXPECT_EQ(o.OutlineLine(7), "Actions");
+  EXPECT_EQ(o.OutlineLine(8), "Set y = 2");
+  EXPECT_EQ(o.Type(8), ide::ItemType::Comment);
 }
 
 TEST(ItemTypes, CodeGroupsHaveTheSizesTheToolsRelyOn) {

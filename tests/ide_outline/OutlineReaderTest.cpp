@@ -149,7 +149,7 @@ TEST(OutlineReader, BlanksAroundTextsAndKeywordsAreNotPartOfThem) {
   EXPECT_EQ(o.Title(3), "Message Actions");
   // A keyword written with its colon and nothing after it keeps the colon.
   EXPECT_EQ(o.Title(4), "Class:");
-  EXPECT_EQ(o.OutlineLine(4), "Class: ");
+  EXPECT_EQ(o.OutlineLine(4), "Class:");
 }
 
 TEST(OutlineReader, BytesAreKeptAndByteOrderMarksHandled) {

@@ -1,5 +1,6 @@
 // Conformance of the "Edit" class: text, EM_GETSEL / EM_SETSEL semantics,
 // typing at the caret, EM_REPLACESEL, the text limit, EN_ notifications.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -147,6 +148,44 @@ TEST_F(EditTest, LimitStopsTypingButNotSetText) {
   TODO_WINE(EXPECT_EQ(Notes().back(), Command(42, EN_MAXTEXT, edit_)));
   SetWindowTextA(edit_, "longer than three");
   EXPECT_EQ(Text(), "longer than three");
+}
+
+// A single-line field without ES_AUTOHSCROLL takes typed text only as far as
+// its width shows it (EN_MAXTEXT for the key that does not fit); with
+// ES_AUTOHSCROLL, or through WM_SETTEXT, the text is not cut.
+TEST_F(EditTest, WithoutAutoHScrollTypingStopsAtTheVisibleWidth) {
+  const std::string longText(200, 'w');
+  struct Case {
+    DWORD style;
+    bool cut;
+  } cases[] = {{0, true}, {ES_AUTOHSCROLL, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.style);
+    HWND e = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE | c.style, 0, 0, 60, 20, parent_,
+                             reinterpret_cast<HMENU>(43), nullptr, nullptr);
+    Notes().clear();
+    for (char ch : longText) SendMessageA(e, WM_CHAR, static_cast<unsigned char>(ch), 0);
+    const int typed = GetWindowTextLengthA(e);
+    if (c.cut) {
+      EXPECT_GT(typed, 0);
+      EXPECT_LT(typed, 200);
+      EXPECT_NE(std::find(Notes().begin(), Notes().end(), Command(43, EN_MAXTEXT, e)), Notes().end());
+      SetWindowTextA(e, longText.c_str());
+      EXPECT_EQ(GetWindowTextLengthA(e), 200);
+    } else {
+      EXPECT_EQ(typed, 200);
+    }
+    DestroyWindow(e);
+  }
+}
+
+// The stand-in measures every character alike: a 60-pixel field shows ten.
+TEST_F(EditTest, WithoutAutoHScrollTheStandInCountsSixPixelsACharacter) {
+  STANDIN_ONLY("the stand-in's fixed character width");
+  HWND e = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, parent_, nullptr, nullptr, nullptr);
+  for (int i = 0; i < 20; ++i) SendMessageA(e, WM_CHAR, 'x', 0);
+  EXPECT_EQ(GetWindowTextLengthA(e), 10);
+  DestroyWindow(e);
 }
 
 TEST_F(EditTest, ReadOnlyIgnoresTyping) {
