@@ -47,9 +47,11 @@ fi
 echo "pugixml for Windows: $pugi_src (Debian source $pugi_version, as the installed libpugixml-dev)" >&2
 
 jobs=${OLVAREN_JOBS:-2}
+werror=()
+[ -n "${OLVAREN_WERROR:-}" ] && werror=(-DOLVAREN_WERROR="$OLVAREN_WERROR")
 for arch in i686 x86_64; do
   cmake -S windows -B "build-win-$arch" -DCMAKE_TOOLCHAIN_FILE="$root/scripts/cmake/toolchain-$arch-w64-mingw32.cmake" \
-    -DOLVAREN_PUGIXML_SOURCE="$pugi_src" -DOLVAREN_WERROR="${OLVAREN_WERROR:-OFF}" >/dev/null
+    -DOLVAREN_PUGIXML_SOURCE="$pugi_src" "${werror[@]}" >/dev/null
   cmake --build "build-win-$arch" -j "$jobs" >/dev/null
 done
 

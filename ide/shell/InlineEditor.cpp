@@ -27,6 +27,11 @@ void InlineEditor::TextChanged(const EditState& edit) {
   SendMessageA(edit_, EM_SETSEL, static_cast<WPARAM>(edit.selStart), static_cast<LPARAM>(edit.selEnd));
 }
 
+void InlineEditor::SelectionChanged(const EditState& edit) {
+  if (edit_ == nullptr) return;
+  SendMessageA(edit_, EM_SETSEL, static_cast<WPARAM>(edit.selStart), static_cast<LPARAM>(edit.selEnd));
+}
+
 void InlineEditor::Closed() {
   if (edit_ != nullptr) {
     HWND edit = edit_;

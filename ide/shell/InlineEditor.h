@@ -20,6 +20,8 @@ public:
   // The core opened, changed or closed its edit state.
   void Opened(const EditState& edit);
   void TextChanged(const EditState& edit);
+  // Moves the control's selection only: what the user typed stays.
+  void SelectionChanged(const EditState& edit);
   void Closed();
 
   HWND Handle() const { return edit_; }   // nullptr while closed

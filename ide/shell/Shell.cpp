@@ -140,7 +140,7 @@ bool Shell::SetEditCaret(int start, int end) {
   Ide& ide = Ide::Instance();
   if (!ide.Edit().IsOpen()) return false;
   ide.SetEditSelection(start, end);
-  editor_.TextChanged(ide.Edit());
+  editor_.SelectionChanged(ide.Edit());  // the typed text stays in the control
   return true;
 }
 
