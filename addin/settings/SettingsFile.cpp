@@ -174,7 +174,13 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
 
     CSettingsLock lock;
     if (!lock.Acquire(fileName, SETTINGS_LOCK_TIMEOUT_MS))
+    {
+        // A lock file that cannot be made (no such folder) fails as quietly as
+        // a settings file that cannot be opened; only a busy lock is news.
+        if (!lock.WasBusy())
+            return FALSE;
         return SaveFailed("%s is locked by another instance; settings not saved", fileName);
+    }
     if (IsSettingsFileReadOnly(fileName))
         return SaveFailed("%s is read-only; settings not saved", fileName);
 

@@ -144,11 +144,12 @@ void FlushSettingsFolderOf(const CString& fileName)
     }
 }
 
-CSettingsLock::CSettingsLock() : m_handle(-1), m_bHeld(FALSE) {}
+CSettingsLock::CSettingsLock() : m_handle(-1), m_bHeld(FALSE), m_bBusy(FALSE) {}
 
 BOOL CSettingsLock::Acquire(const CString& fileName, int timeoutMs)
 {
     Release();
+    m_bBusy = FALSE;
     CString lockName = fileName + ".lock";
     // Opened without blocking: something other than a regular file standing
     // under the name (a FIFO, a directory) is refused, never waited on.
@@ -170,6 +171,7 @@ BOOL CSettingsLock::Acquire(const CString& fileName, int timeoutMs)
             break;
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= timeoutMs)
         {
+            m_bBusy = waited >= timeoutMs;
             Release();
             return FALSE;
         }

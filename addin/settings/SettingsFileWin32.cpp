@@ -111,11 +111,12 @@ void FlushSettingsFolderOf(const CString&)
     // MOVEFILE_WRITE_THROUGH has flushed the rename already.
 }
 
-CSettingsLock::CSettingsLock() : m_handle(-1), m_bHeld(FALSE) {}
+CSettingsLock::CSettingsLock() : m_handle(-1), m_bHeld(FALSE), m_bBusy(FALSE) {}
 
 BOOL CSettingsLock::Acquire(const CString& fileName, int timeoutMs)
 {
     Release();
+    m_bBusy = FALSE;
     HANDLE hFile = CreateFileA(fileName + ".lock", GENERIC_READ | GENERIC_WRITE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, NULL);
@@ -134,6 +135,7 @@ BOOL CSettingsLock::Acquire(const CString& fileName, int timeoutMs)
             break;
         if (waited >= timeoutMs)
         {
+            m_bBusy = waited >= timeoutMs;
             Release();
             return FALSE;
         }

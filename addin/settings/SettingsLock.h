@@ -20,6 +20,10 @@ public:
     BOOL Acquire(const CString& fileName, int timeoutMs);
     void Release();
     BOOL IsHeld() const { return m_bHeld; }
+    // TRUE after an Acquire that failed because another instance held the
+    // lock for the whole wait (not because the lock file could not be made,
+    // e.g. in a folder that does not exist).
+    BOOL WasBusy() const { return m_bBusy; }
 
 private:
     CSettingsLock(const CSettingsLock&);
@@ -27,4 +31,5 @@ private:
 
     INT_PTR m_handle;   // the lock file's descriptor (POSIX) or HANDLE (Windows); -1 when none
     BOOL m_bHeld;
+    BOOL m_bBusy;
 };
