@@ -3,10 +3,6 @@
 //   WM_ACTIVATE(WA_INACTIVE, B), then B gets WM_NCACTIVATE(TRUE) and
 //   WM_ACTIVATE(WA_ACTIVE, A); if the focus is then not inside B it moves
 //   to B. DefWindowProcA's WM_ACTIVATE also sets the focus to the window.
-//   When A and B belong to different applications (or nothing was active,
-//   or nothing is then), every top-level window of A's application gets
-//   WM_ACTIVATEAPP(FALSE) after A's WM_ACTIVATE, and every top-level window
-//   of B's application WM_ACTIVATEAPP(TRUE) before B's WM_NCACTIVATE.
 //   Focus from X to Y: X gets WM_KILLFOCUS(Y), then Y gets WM_SETFOCUS(X).
 //   SetFocus on a window whose top-level window is not active activates
 //   that window first; disabled or minimised windows (or ancestors) refuse.
@@ -52,32 +48,6 @@ HWND SetFocusWindow(HWND hwnd) {
   return previous;
 }
 
-// The application a window belongs to (0: this process); -1 for none.
-long long ApplicationOf(HWND hwnd) {
-  Guard g(Mutex());
-  Window* w = hwnd ? FindWindowLocked(hwnd) : nullptr;
-  return w ? static_cast<long long>(w->process) : -1;
-}
-
-// WM_ACTIVATEAPP to every top-level window of an application; lParam is the
-// thread of the other application's window.
-void SendActivateApp(long long application, BOOL active, HWND other) {
-  if (application < 0) return;
-  const LPARAM thread = other && IsWindow(other) ? static_cast<LPARAM>(GetWindowThreadProcessId(other, nullptr)) : 0;
-  std::vector<HWND> windows;
-  {
-    Guard g(Mutex());
-    for (HWND h : AllWindowsLocked()) {
-      Window* w = FindWindowLocked(h);
-      if (w && h != DesktopHandle() && IsTopLevelLocked(w) && !w->destroying &&
-          static_cast<long long>(w->process) == application)
-        windows.push_back(h);
-    }
-  }
-  for (HWND h : windows)
-    if (IsWindow(h)) SendMessageA(h, WM_ACTIVATEAPP, active, thread);
-}
-
 bool SetActive(HWND hwnd, HWND* previousOut) {
   HWND previous;
   {
@@ -94,16 +64,10 @@ bool SetActive(HWND hwnd, HWND* previousOut) {
   }
   if (previousOut) *previousOut = previous;
   if (previous == hwnd) return true;
-  const long long oldApp = previous && IsWindow(previous) ? ApplicationOf(previous) : -1;
-  const long long newApp = ApplicationOf(hwnd);
   if (previous && IsWindow(previous)) {
     SendMessageA(previous, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(hwnd));
     SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (StyleOf(previous) & WS_MINIMIZE) != 0),
                  reinterpret_cast<LPARAM>(hwnd));
-  }
-  if (oldApp != newApp) {
-    SendActivateApp(oldApp, FALSE, hwnd);
-    SendActivateApp(newApp, TRUE, previous);
   }
   if (hwnd && IsWindow(hwnd)) {
     SendMessageA(hwnd, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(previous));

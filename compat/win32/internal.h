@@ -45,7 +45,6 @@ struct Window {
   RECT rect{};  // in the parent's client coordinates
   std::vector<unsigned char> extra;
   DWORD thread = 0;
-  DWORD process = 0;  // another application's window (standin::SetWindowProcess); 0: this process
   bool destroying = false;  // DestroyWindow has begun
   bool updatePending = false;  // the update region is not empty (paint.cpp)
   bool erasePending = false;   // ... and asks for WM_ERASEBKGND

@@ -63,14 +63,6 @@ void ReleaseAllKeys();
 // number of messages dispatched.
 int RunPendingMessages();
 
-// ---------------------------------------------------------------- applications
-// Makes a top-level window stand for a window of another application
-// (process `pid`, 0: this process again). Windows tells applications apart
-// by their threads; the stand-in runs every window on one thread, so
-// activation moving between applications (and WM_ACTIVATEAPP with it)
-// follows this mark. GetWindowThreadProcessId answers `pid` for it.
-bool SetWindowProcess(HWND hwnd, DWORD pid);
-
 // ---------------------------------------------------------------- debug output
 // One entry per OutputDebugStringA call, in order.
 std::vector<std::string> DebugOutput();

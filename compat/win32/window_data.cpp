@@ -153,19 +153,9 @@ extern "C" DWORD WINAPI GetWindowThreadProcessId(HWND hwnd, LPDWORD pid) {
   Guard g(Mutex());
   Window* w = CheckedWindowLocked(hwnd);
   if (!w) return 0;
-  if (pid) *pid = w->process ? w->process : GetCurrentProcessId();
+  if (pid) *pid = GetCurrentProcessId();
   return w->thread;
 }
-
-namespace standin {
-STANDIN_VISIBLE bool SetWindowProcess(HWND hwnd, DWORD pid) {
-  Guard g(Mutex());
-  Window* w = FindWindowLocked(hwnd);
-  if (!w || !IsTopLevelLocked(w)) return false;
-  w->process = pid == GetCurrentProcessId() ? 0 : pid;
-  return true;
-}
-}  // namespace standin
 
 extern "C" BOOL WINAPI SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
   {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "ReportWindow.h"
-#include "standin.h"
 
 namespace ide::shell {
 
@@ -91,8 +90,6 @@ bool MainWindow::Create() {
                              nullptr);
   t.otherApplication = CreateWindowExA(0, kPaneClass, "Another application", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
                                        nullptr, nullptr, ShellInstance(), nullptr);
-  // Its activation is another application's: the IDE's windows get WM_ACTIVATEAPP.
-  if (t.otherApplication) standin::SetWindowProcess(t.otherApplication, GetCurrentProcessId() + 1);
   const HWND all[] = {t.palette,     t.paletteTree,  t.workspace,    t.outlineFrame,   t.outlineTree,
                       t.outlineView, t.statusBar,    t.statusText,   t.statusMarker,   t.explorer,
                       t.explorerTree, t.report,      t.otherApplication};
@@ -142,9 +139,6 @@ LRESULT CALLBACK MainWindow::MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
       break;
     case WM_ACTIVATE:
       if (MainWindow* self = Owner(hwnd)) self->events_.MainWindowActivated(LOWORD(wParam) != WA_INACTIVE);
-      return 0;
-    case WM_ACTIVATEAPP:
-      if (MainWindow* self = Owner(hwnd)) self->events_.ApplicationActivated(wParam != FALSE);
       return 0;
     case WM_CLOSE:
       if (MainWindow* self = Owner(hwnd)) {

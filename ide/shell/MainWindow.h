@@ -17,9 +17,6 @@ public:
   virtual ~WindowEvents() = default;
   // WM_ACTIVATE of the main window: active or not.
   virtual void MainWindowActivated(bool active) = 0;
-  // WM_ACTIVATEAPP of the main window: the IDE became the active application
-  // or another application did.
-  virtual void ApplicationActivated(bool active) = 0;
   // WM_NOTIFY that reached the outline frame from the outline tree view.
   virtual LRESULT OutlineTreeNotify(const NMHDR& header) = 0;
   // WM_CLOSE of the main window: the user closes the IDE.

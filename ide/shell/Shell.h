@@ -111,7 +111,6 @@ private:
   void EditClosed(OutlineHandle, ItemHandle) override;
   // WindowEvents
   void MainWindowActivated(bool active) override;
-  void ApplicationActivated(bool active) override;
   LRESULT OutlineTreeNotify(const NMHDR& header) override;
   void MainWindowClosing() override;
 

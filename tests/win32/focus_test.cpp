@@ -4,10 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <standin.h>
-
-#include <set>
-
 #include "recorder.h"
 #include "../support/WineMarks.h"
 
@@ -54,51 +50,6 @@ TEST_F(Focus, ActivationMovesBetweenTopLevelWindows) {
   EXPECT_EQ(GetActiveWindow(), b);
   EXPECT_EQ(SetActiveWindow(a), b);
   EXPECT_EQ(GetFocus(), a);
-}
-
-// Activation that moves to another application's window: WM_ACTIVATEAPP(FALSE)
-// to every top-level window of the application left, after its active
-// window's WM_ACTIVATE, then WM_ACTIVATEAPP(TRUE) to every top-level window
-// of the application activated, before its window's WM_NCACTIVATE. Moving
-// between windows of one application sends none.
-TEST_F(Focus, ActivationBetweenApplicationsSendsActivateApp) {
-  STANDIN_ONLY("another application's window is made with standin::SetWindowProcess");
-  HWND a = Make("a", WS_OVERLAPPED | WS_VISIBLE);
-  HWND b = Make("b", WS_OVERLAPPED | WS_VISIBLE);
-  HWND other = Make("other", WS_OVERLAPPED);
-  ASSERT_TRUE(standin::SetWindowProcess(other, GetCurrentProcessId() + 1));
-  DWORD pid = 0;
-  GetWindowThreadProcessId(other, &pid);
-  EXPECT_EQ(pid, GetCurrentProcessId() + 1);
-  const LPARAM thread = static_cast<LPARAM>(GetCurrentThreadId());
-  const std::vector<UINT> messages = {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP};
-  rec::Clear();
-  SetActiveWindow(a);
-  EXPECT_EQ(rec::Take(messages), (std::vector<Entry>{{b, WM_NCACTIVATE, FALSE, L(a)},
-                                                     {b, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), L(a)},
-                                                     {a, WM_NCACTIVATE, TRUE, L(b)},
-                                                     {a, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), L(b)}}));
-  ShowWindow(other, SW_SHOWNA);
-  SetForegroundWindow(other);
-  auto log = rec::Take(messages);
-  ASSERT_EQ(log.size(), 7u);
-  EXPECT_EQ(log[0], (Entry{a, WM_NCACTIVATE, FALSE, L(other)}));
-  EXPECT_EQ(log[1], (Entry{a, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), L(other)}));
-  // Every top-level window of the application left, then of the one activated.
-  std::set<HWND> left{log[2].hwnd, log[3].hwnd};
-  EXPECT_EQ(left, (std::set<HWND>{a, b}));
-  EXPECT_EQ(log[2], (Entry{log[2].hwnd, WM_ACTIVATEAPP, FALSE, thread}));
-  EXPECT_EQ(log[3], (Entry{log[3].hwnd, WM_ACTIVATEAPP, FALSE, thread}));
-  EXPECT_EQ(log[4], (Entry{other, WM_ACTIVATEAPP, TRUE, thread}));
-  EXPECT_EQ(log[5], (Entry{other, WM_NCACTIVATE, TRUE, L(a)}));
-  EXPECT_EQ(log[6], (Entry{other, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), L(a)}));
-  SetForegroundWindow(b);
-  log = rec::Take(messages);
-  ASSERT_EQ(log.size(), 7u);
-  EXPECT_EQ(log[2], (Entry{other, WM_ACTIVATEAPP, FALSE, thread}));
-  EXPECT_EQ(log[3].wParam, static_cast<WPARAM>(TRUE));
-  EXPECT_EQ(log[4].wParam, static_cast<WPARAM>(TRUE));
-  EXPECT_EQ(log[5], (Entry{b, WM_NCACTIVATE, TRUE, L(other)}));
 }
 
 // SetFocus on a child of an inactive window activates that window first.
