@@ -217,12 +217,14 @@ TEST_F(Messages, PostedMessageQueueHoldsTenThousand) {
   int posted = 0;
   while (posted < 10000 && PostThreadMessageA(thread, WM_USER, static_cast<WPARAM>(posted), 0)) ++posted;
   EXPECT_EQ(posted, 10000);
+  // Windows refuses the 10,001st posted message (USERPostMessageLimit,
+  // 10,000 by default); Wine's server sets no limit on a thread's queue.
   SetLastError(0);
-  EXPECT_FALSE(PostThreadMessageA(thread, WM_USER, 0, 0));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_QUOTA));
+  TODO_WINE(EXPECT_FALSE(PostThreadMessageA(thread, WM_USER, 0, 0)));
+  TODO_WINE(EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_QUOTA)));
   SetLastError(0);
-  EXPECT_FALSE(PostMessageA(top_, WM_USER, 0, 0));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_QUOTA));
+  TODO_WINE(EXPECT_FALSE(PostMessageA(top_, WM_USER, 0, 0)));
+  TODO_WINE(EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_QUOTA)));
   MSG m;
   ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_USER, WM_USER, PM_REMOVE));
   EXPECT_EQ(m.wParam, 0u);  // the oldest comes out first; the queue has room again
