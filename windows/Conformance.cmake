@@ -62,7 +62,7 @@ set_target_properties(win32_test_module_refuse PROPERTIES OUTPUT_NAME olvtest_re
 target_link_libraries(win32_test_module_refuse PRIVATE olvstandin_win)
 
 olvaren_win_test(win32_tests
-  ${TESTS}/win32/recorder.cpp
+  ${TESTS}/support/MessageRecorder.cpp
   ${TESTS}/win32/windows_test.cpp
   ${TESTS}/win32/messages_test.cpp
   ${TESTS}/win32/paint_test.cpp
@@ -89,15 +89,16 @@ foreach(dll mfctestdll mfctestdllfail)
   target_compile_options(${dll} PRIVATE -Wno-cast-function-type)
 endforeach()
 target_compile_definitions(mfctestdllfail PRIVATE TESTDLL_FAIL_INIT)
-olvaren_win_test(mfc_module_tests ${MFC}/module_state_test.cpp ${MFC}/regular_dll_test.cpp LIBS olvmfc)
+olvaren_win_test(mfc_module_tests ${MFC}/module_state_test.cpp ${MFC}/regular_dll_test.cpp
+  ${TESTS}/support/MessageRecorder.cpp LIBS olvmfc)
 add_dependencies(mfc_module_tests mfctestdll mfctestdllfail)
 olvaren_win_test(mfc_window_tests ${MFC}/wnd_test.cpp ${MFC}/dialog_test.cpp ${MFC}/wait_cursor_test.cpp
-  ${MFC}/tree_ctrl_test.cpp LIBS olvmfc)
+  ${MFC}/tree_ctrl_test.cpp ${TESTS}/support/MessageRecorder.cpp LIBS olvmfc)
 add_dependencies(mfc_window_tests mfctestdll)
 
 # The controls and the dialog manager.
 set(CONTROLS ${TESTS}/win32_controls)
-olvaren_win_test(win32_controls_tests ${CONTROLS}/recorder.cpp ${CONTROLS}/button_test.cpp ${CONTROLS}/edit_test.cpp
+olvaren_win_test(win32_controls_tests ${TESTS}/support/MessageRecorder.cpp ${CONTROLS}/controls_support.cpp ${CONTROLS}/button_test.cpp ${CONTROLS}/edit_test.cpp
   ${CONTROLS}/combobox_test.cpp ${CONTROLS}/treeview_test.cpp ${CONTROLS}/dialog_template_test.cpp
   ${CONTROLS}/dialog_test.cpp ${CONTROLS}/dialog_keys_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/modules/win32_controls_tests.rc
   LIBS ${WIN32_LIBS} comctl32)

@@ -9,17 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "../support/MessageRecorder.h"
 #include "testdll/test_dll.h"
 
 namespace {
 
-std::vector<std::string> TakeDllLog() {
-  std::vector<std::string> lines;
-  for (const std::string& line : standin::TakeDebugOutput()) {
-    if (line.rfind("[testdll] ", 0) == 0) lines.push_back(line.substr(10));
-  }
-  return lines;
-}
+std::vector<std::string> TakeDllLog() { return rec::TakeDebugLines(TESTDLL_LOG_PREFIX); }
 
 class RegularDll : public ::testing::Test {
  protected:

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "recorder.h"
+#include "../support/MessageRecorder.h"
 #include "../support/WineMarks.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <thread>
 
-#include "recorder.h"
+#include "../support/MessageRecorder.h"
 #include "../support/WineMarks.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <standin.h>
 #include <windows.h>
 
-#include "recorder.h"
+#include "../support/MessageRecorder.h"
 #include "../support/WineMarks.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "recorder.h"
+#include "../support/MessageRecorder.h"
 
 namespace {
 

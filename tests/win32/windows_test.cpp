@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "recorder.h"
+#include "../support/MessageRecorder.h"
 #include "../support/WineMarks.h"
 
 namespace {

@@ -2,17 +2,17 @@
 // codes, clicks (BM_CLICK, space bar) and the BN_CLICKED notification.
 #include <gtest/gtest.h>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 
-using ctltest::Command;
-using ctltest::Notes;
+using rec::Command;
+using rec::Notes;
 
 class ButtonTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent_ = ctltest::CreateRecordingParent();
+    parent_ = rec::CreateRecordingParent();
     ASSERT_NE(parent_, nullptr);
     Notes().clear();
   }

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 
-using ctltest::Command;
-using ctltest::Notes;
+using rec::Command;
+using rec::Notes;
 
 class ComboTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent_ = ctltest::CreateRecordingParent();
+    parent_ = rec::CreateRecordingParent();
     Create(0);
   }
   void TearDown() override { DestroyWindow(parent_); }

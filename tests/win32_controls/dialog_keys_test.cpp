@@ -8,22 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 
-using ctltest::DlgCalls;
+using rec::DlgCalls;
 using ctltest::FocusId;
 
 class DialogKeysTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    owner_ = ctltest::CreateRecordingParent();
-    ctltest::g_initResult = FALSE;
-    ctltest::g_initFocusId = 1001;  // the focus starts in the combo box, as the search dialog does it
+    owner_ = rec::CreateRecordingParent();
+    rec::g_initResult = FALSE;
+    rec::g_initFocusId = 1001;  // the focus starts in the combo box, as the search dialog does it
     const auto bytes = ctltest::SearchDialog().Build();
     dialog_ = CreateDialogIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner_,
-                                         ctltest::RecordingDlgProc, 0);
+                                         rec::RecordingDlgProc, 0);
     ASSERT_NE(dialog_, nullptr);
     DlgCalls().clear();
   }
@@ -161,10 +161,10 @@ TEST_F(DialogKeysTest, NoDefaultButtonMeansIdOk) {
                          .Control(10, standin::TemplateName::Ordinal(0x81), "", 0, 0, 50, 12,
                                   WS_VISIBLE | WS_TABSTOP)
                          .Build();
-  ctltest::g_initResult = TRUE;
-  ctltest::g_initFocusId = 0;
+  rec::g_initResult = TRUE;
+  rec::g_initFocusId = 0;
   HWND plain = CreateDialogIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner_,
-                                          ctltest::RecordingDlgProc, 0);
+                                          rec::RecordingDlgProc, 0);
   ASSERT_NE(plain, nullptr);
   DlgCalls().clear();
   standin::KeyStroke(VK_RETURN);
@@ -184,10 +184,10 @@ TEST_F(DialogKeysTest, AControlThatWantsAllKeysKeepsTab) {
                          .Control(11, standin::TemplateName::Ordinal(0x80), "OK", 0, 35, 50, 12,
                                   WS_VISIBLE | WS_TABSTOP)
                          .Build();
-  ctltest::g_initResult = TRUE;
-  ctltest::g_initFocusId = 0;
+  rec::g_initResult = TRUE;
+  rec::g_initFocusId = 0;
   HWND multi = CreateDialogIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner_,
-                                          ctltest::RecordingDlgProc, 0);
+                                          rec::RecordingDlgProc, 0);
   ASSERT_NE(multi, nullptr);
   ASSERT_EQ(GetFocus(), GetDlgItem(multi, 10));
   standin::KeyStroke(VK_TAB);

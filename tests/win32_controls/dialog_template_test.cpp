@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 

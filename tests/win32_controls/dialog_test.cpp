@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 
-using ctltest::DlgCalls;
+using rec::DlgCalls;
 using ctltest::FocusId;
 
 const std::vector<unsigned char>& SearchTemplate() {
@@ -28,10 +28,10 @@ const standin::detail::TableRegistration g_registration(g_resources, 1);
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    owner_ = ctltest::CreateRecordingParent();
+    owner_ = rec::CreateRecordingParent();
     DlgCalls().clear();
-    ctltest::g_initResult = TRUE;
-    ctltest::g_initFocusId = 0;
+    rec::g_initResult = TRUE;
+    rec::g_initFocusId = 0;
   }
   void TearDown() override {
     if (IsWindow(dialog_)) DestroyWindow(dialog_);
@@ -39,7 +39,7 @@ class DialogTest : public ::testing::Test {
   }
   HWND Create(const std::vector<unsigned char>& bytes, LPARAM param = 0) {
     dialog_ = CreateDialogIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner_,
-                                         ctltest::RecordingDlgProc, param);
+                                         rec::RecordingDlgProc, param);
     return dialog_;
   }
   HWND owner_ = nullptr;
@@ -109,8 +109,8 @@ TEST_F(DialogTest, InitDialogTrueFocusesTheFirstTabStop) {
 }
 
 TEST_F(DialogTest, InitDialogFalseKeepsTheFocusTheProcedureSet) {
-  ctltest::g_initResult = FALSE;
-  ctltest::g_initFocusId = 1001;
+  rec::g_initResult = FALSE;
+  rec::g_initFocusId = 1001;
   ASSERT_NE(Create(SearchTemplate()), nullptr);
   EXPECT_EQ(FocusId(dialog_), 1001);
   EXPECT_EQ(GetParent(GetFocus()), GetDlgItem(dialog_, 1001)) << "the combo box's edit field has it";
@@ -132,7 +132,7 @@ TEST_F(DialogTest, InitDialogTrueSelectsTheTextOfAnEditField) {
 
 TEST_F(DialogTest, WindowLongs) {
   ASSERT_NE(Create(SearchTemplate()), nullptr);
-  EXPECT_EQ(GetWindowLongPtrA(dialog_, DWLP_DLGPROC), reinterpret_cast<LONG_PTR>(ctltest::RecordingDlgProc));
+  EXPECT_EQ(GetWindowLongPtrA(dialog_, DWLP_DLGPROC), reinterpret_cast<LONG_PTR>(rec::RecordingDlgProc));
   SetWindowLongPtrA(dialog_, DWLP_USER, 0x1234);
   EXPECT_EQ(GetWindowLongPtrA(dialog_, DWLP_USER), 0x1234);
   EXPECT_EQ(SendMessageA(dialog_, WM_USER + 5, 0, 0), 1234) << "the result of a handled message is DWLP_MSGRESULT";
@@ -169,10 +169,10 @@ TEST_F(DialogTest, ItemHelpers) {
 }
 
 TEST_F(DialogTest, CreateFromTheModuleResources) {
-  dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(101), owner_, ctltest::RecordingDlgProc, 7);
+  dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(101), owner_, rec::RecordingDlgProc, 7);
   ASSERT_NE(dialog_, nullptr);
   EXPECT_NE(GetDlgItem(dialog_, 1006), nullptr);
-  EXPECT_EQ(CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(102), owner_, ctltest::RecordingDlgProc, 0),
+  EXPECT_EQ(CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(102), owner_, rec::RecordingDlgProc, 0),
             nullptr);
 }
 

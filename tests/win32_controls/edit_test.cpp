@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 
-using ctltest::Command;
-using ctltest::Notes;
+using rec::Command;
+using rec::Notes;
 
 class EditTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent_ = ctltest::CreateRecordingParent();
+    parent_ = rec::CreateRecordingParent();
     edit_ = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 100, 20, parent_,
                             reinterpret_cast<HMENU>(42), nullptr, nullptr);
     ASSERT_NE(edit_, nullptr);

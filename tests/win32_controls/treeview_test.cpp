@@ -5,20 +5,20 @@
 
 #include <string>
 
-#include "recorder.h"
+#include "controls_support.h"
 
 namespace {
 
-using ctltest::Notes;
+using rec::Notes;
 
 class TreeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent_ = ctltest::CreateRecordingParent();
+    parent_ = rec::CreateRecordingParent();
     tree_ = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE | TVS_HASLINES, 0, 0, 200, 200, parent_,
                             reinterpret_cast<HMENU>(77), nullptr, nullptr);
     ASSERT_NE(tree_, nullptr);
-    ctltest::g_vetoSelChanging = 0;
+    rec::g_vetoSelChanging = 0;
     Notes().clear();
   }
   void TearDown() override { DestroyWindow(parent_); }
@@ -122,7 +122,7 @@ TEST_F(TreeTest, SelectItemNotifiesChangingThenChanged) {
 
 TEST_F(TreeTest, SelChangingCanRefuse) {
   HTREEITEM a = Insert(TVI_ROOT, TVI_LAST, "a");
-  ctltest::g_vetoSelChanging = TRUE;
+  rec::g_vetoSelChanging = TRUE;
   EXPECT_FALSE(TreeView_Select(tree_, a, TVGN_CARET));
   EXPECT_EQ(TreeView_GetSelection(tree_), nullptr);
   ASSERT_EQ(Notes().size(), 1u);

@@ -13,7 +13,7 @@ void TestDllLog(const char* format, ...) {
   CString text;
   text.FormatV(format, args);
   va_end(args);
-  ::OutputDebugStringA("[testdll] " + text);
+  ::OutputDebugStringA(TESTDLL_LOG_PREFIX + text);
 }
 
 class CTestDllApp : public CWinApp {

@@ -26,5 +26,8 @@ F TestDllProc(HMODULE hModule, const char* name) {
   return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(hModule, name)));
 }
 
-// Writes "[testdll] " + the formatted text to the debug output.
+// The prefix of the DLL's debug-output lines.
+#define TESTDLL_LOG_PREFIX "[testdll] "
+
+// Writes TESTDLL_LOG_PREFIX + the formatted text to the debug output.
 void TestDllLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
