@@ -8,12 +8,15 @@
 
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "MassFinderTestSupport.h"
 #include "RunOlvaren.h"
 #include "TempFolderTest.h"
+#include "WineMarks.h"
 
 namespace {
 
@@ -59,6 +62,31 @@ TEST_F(FindCommandTest, NoLinksAndSettingsWritten) {
   std::string settings = ReadTextFile(folder_ + "/Olvaren.xml");
   EXPECT_NE(settings.find("<pattern id=\"1\" value=\"Widget\" />"), std::string::npos);
   EXPECT_NE(settings.find("<property name=\"match_case\" value=\"true\" />"), std::string::npos);
+}
+
+// Four users searching at once, each four times, share one settings file:
+// every save merges the recent patterns under the lock, so all sixteen
+// patterns are kept (the list holds twenty) and the file stays whole.
+TEST_F(FindCommandTest, FourSearchesAtOnceKeepEveryRecentPattern) {
+  POSIX_ONLY("the front end's runs share one settings folder through the environment, set per run");
+  std::vector<std::thread> users;
+  int failures[4] = {};
+  for (int user = 0; user < 4; ++user)
+    users.emplace_back([this, user, &failures] {
+      for (int i = 0; i < 4; ++i) {
+        const std::string pattern = "widget" + std::to_string(user) + std::to_string(i);
+        if (Run({"find", "search.app", pattern}).exitCode != 1) ++failures[user];
+      }
+    });
+  for (std::thread& t : users) t.join();
+  for (int user = 0; user < 4; ++user) EXPECT_EQ(failures[user], 0) << "user " << user;
+  const std::string settings = ReadTextFile(folder_ + "/Olvaren.xml");
+  std::set<std::string> kept;
+  const std::regex pattern("<pattern id=\"[0-9]+\" value=\"(widget[0-9]+)\" />");
+  for (std::sregex_iterator it(settings.begin(), settings.end(), pattern), end; it != end; ++it)
+    kept.insert((*it)[1]);
+  EXPECT_EQ(kept.size(), 16u) << settings;
+  EXPECT_NE(settings.find("</everything>"), std::string::npos);
 }
 
 TEST_F(FindCommandTest, BadInputExitsWithUsageCode) {
