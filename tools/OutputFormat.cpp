@@ -6,6 +6,7 @@
 #include "ItemFormat.h"
 #include "ItemJson.h"
 #include "ReportLineFormat.h"
+#include "MultibyteCodePage.h"
 
 namespace olvcli {
 
@@ -17,14 +18,18 @@ void AddOutputOptions(CLI::App* cmd, OutputOptions& options, bool addJson) {
   cmd->add_option("--encoding", options.encodingName,
                   "Code page of the file's text (cp1251, cp1252, latin1, UTF-8 ...; on Linux any name iconv knows): its texts are "
                   "printed as UTF-8, and texts typed on the command line or in a script are converted to it; the search "
-                  "still runs on the file's bytes")
+                  "still runs on the file's bytes, with letter case and words as the code page has them (a single-byte "
+                  "code page: the runtime's multibyte code page is set to it)")
       ->check(CLI::Validator(
           [](std::string& name) { return CheckEncodingName(name); }, "NAME", "a known encoding"));
 }
 
 bool PrepareOutput(OutputOptions& options) {
   std::string error;
-  if (options.encoding.Set(options.encodingName, error)) return true;
+  if (options.encoding.Set(options.encodingName, error)) {
+    UseForMultibyteFunctions(options.encodingName);
+    return true;
+  }
   std::cerr << error << '\n';
   return false;
 }

@@ -70,6 +70,7 @@ olvaren_win_test(win32_tests
   ${TESTS}/win32/hooks_keyboard_test.cpp
   ${TESTS}/win32/modules_test.cpp
   ${TESTS}/win32/misc_test.cpp
+  ${TESTS}/win32/codepages_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/modules/win32_tests.rc
   LIBS ${WIN32_LIBS})
 # An executable's exports: the .def file goes to the linker itself.

@@ -1,6 +1,6 @@
 # The front end and its test support for 64-bit Windows.
-#   Compile-checked: every source of tools/ (TextEncodingIconv.cpp replaced by
-#   TextEncodingWin32.cpp) and the Windows files of tests/support, as OBJECT
+#   Compile-checked: every source of tools/ (TextEncodingIconv.cpp and MultibyteCodePage.cpp
+#   replaced by their Win32 files) and the Windows files of tests/support, as OBJECT
 #   libraries; they are linked where the stand-in IDE's libraries are built.
 #   Run under Wine: frontend_tests.exe, the pieces that need no IDE (--encoding's
 #   code pages held to iconv's reference, the command-line quoting and the
@@ -21,7 +21,9 @@ set(FRONTEND_INCLUDES ${ROOT} ${ADDIN} ${ADDIN}/cdk ${ROOT}/compat/mfc ${PUGI_IN
 file(GLOB FRONTEND_SOURCES CONFIGURE_DEPENDS ${ROOT}/tools/*.cpp)
 list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/TextEncodingIconv\\.cpp$")
 list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/TextEncodingWin32\\.cpp$")
-add_library(olvaren_frontend_objects OBJECT ${FRONTEND_SOURCES} ${ROOT}/tools/TextEncodingWin32.cpp)
+list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/MultibyteCodePage(Win32)?\\.cpp$")
+add_library(olvaren_frontend_objects OBJECT ${FRONTEND_SOURCES} ${ROOT}/tools/TextEncodingWin32.cpp
+  ${ROOT}/tools/MultibyteCodePageWin32.cpp)
 target_include_directories(olvaren_frontend_objects PRIVATE ${FRONTEND_INCLUDES})
 
 set(SUPPORT ${ROOT}/tests/support)

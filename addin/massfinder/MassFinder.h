@@ -70,6 +70,6 @@ private:
 
 // Item-type sets of the search.
 BOOL IsUnsearchedItemType(int type);
-// Lower-cases the ASCII letters of `text` in place.
+// Lower-cases `text` in place in the system's ANSI code page.
 void LowerCase(CString& text);
 BOOL IsColonlessItemType(int type);

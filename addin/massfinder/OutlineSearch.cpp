@@ -2,6 +2,9 @@
 // each item is tested, and the pattern test itself.
 #include "massfinder/MassFinder.h"
 
+#include <mbstring.h>
+#include <string.h>
+
 #include "host/OlvarenHost.h"
 #include "host/RuntimeFunctions.h"
 
@@ -9,26 +12,26 @@ namespace
 {
 const char kNothingSelected[] = "Nothing Selected!";
 
-// Word characters of the whole-word test: ASCII letters and digits, and '_'.
-// Every other byte, including every byte above 127, is a boundary.
+// Word characters of the whole-word test: the letters and digits of the
+// runtime's multibyte code page (the system's ANSI code page), and '_'. In a
+// code page with letters above 127 those letters are word characters too,
+// so "заказ" is no whole word inside "заказов".
 BOOL IsWordChar(char ch)
 {
     unsigned char c = static_cast<unsigned char>(ch);
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    return _ismbcalnum(c) || c == '_';
 }
 }  // namespace
 
-// Case folding of lines and patterns: the ASCII letters, as the C
-// library's lower-casing does in the "C" locale.
+// Case folding of lines and patterns: the runtime's multibyte lower-casing,
+// which follows the system's ANSI code page. It stops at a NUL, so each piece
+// of a text holding one is folded on its own.
 void LowerCase(CString& text)
 {
     int length = text.GetLength();
     char* p = text.GetBuffer(length);
-    for (int i = 0; i < length; ++i)
-    {
-        if (p[i] >= 'A' && p[i] <= 'Z')
-            p[i] = static_cast<char>(p[i] - 'A' + 'a');
-    }
+    for (int i = 0; i < length; i += static_cast<int>(strlen(p + i)) + 1)
+        _mbslwr(reinterpret_cast<unsigned char*>(p + i));
     text.ReleaseBuffer(length);
 }
 

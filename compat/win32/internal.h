@@ -108,6 +108,14 @@ bool IsModuleHandle(HMODULE module);
 // The resource tables a module declared (LoaderMutex() held).
 std::vector<std::pair<const standin::ResourceEntry*, size_t>> ResourceTablesOf(HMODULE module);
 
+// ---- code pages (codepages.cpp); tables are built once, kept for the process
+struct SingleByteCodePage {
+  static constexpr char32_t kUndefined = 0xFFFFFFFF;
+  char32_t toUnicode[256];  // kUndefined for a byte the code page leaves out
+};
+// The table of a single-byte code page; null for UTF-8 and unknown ones.
+const SingleByteCodePage* SingleByteTable(UINT codePage);
+
 }  // namespace olvwin32
 
 #endif  // OLVAREN_COMPAT_WIN32_INTERNAL_H

@@ -63,6 +63,13 @@ void ReleaseAllKeys();
 // number of messages dispatched.
 int RunPendingMessages();
 
+// ---------------------------------------------------------------- code pages
+// Sets the system's ANSI code page (GetACP, CP_ACP), as the machine's
+// "language for non-Unicode programs" would; false (nothing changes) for a
+// code page that is not a single-byte one the stand-in knows (winnls.h).
+// The C runtime's multibyte code page follows it at _setmbcp(_MB_CP_ANSI).
+bool SetAnsiCodePage(UINT codePage);
+
 // ---------------------------------------------------------------- debug output
 // One entry per OutputDebugStringA call, in order.
 std::vector<std::string> DebugOutput();

@@ -59,6 +59,13 @@ typedef char* LPSTR;
 typedef char* PSTR;
 typedef const char* LPCSTR;
 typedef const char* PCSTR;
+typedef const char* LPCCH;
+// UTF-16 code units, as on Windows; wchar_t is wider here, and a character
+// outside the BMP still takes two of them (a surrogate pair).
+typedef wchar_t WCHAR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
+typedef const WCHAR* LPCWCH;
 typedef void* LPVOID;
 typedef void* PVOID;
 typedef const void* LPCVOID;

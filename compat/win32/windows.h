@@ -5,6 +5,7 @@
 #include "windef.h"
 #include "winerror.h"
 #include "winbase.h"
+#include "winnls.h"
 #include "winuser.h"
 
 #endif  // OLVAREN_COMPAT_WINDOWS_H

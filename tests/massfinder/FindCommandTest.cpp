@@ -89,6 +89,20 @@ TEST_F(FindCommandTest, FourSearchesAtOnceKeepEveryRecentPattern) {
   EXPECT_NE(settings.find("</everything>"), std::string::npos);
 }
 
+// With --encoding the add-in folds case and tells words in the file's code
+// page: a capital Cyrillic pattern finds the small letters of a real cp1251
+// program, and a Cyrillic word is no whole word inside a longer one.
+TEST_F(FindCommandTest, CodePageOfARealProgram) {
+  if (CorpusDir().empty()) GTEST_SKIP() << "no corpus at " << OLVAREN_CORPUS_DIR;
+  ProgramResult r = testsupport::RunOlvaren({"find", "OBANKPC.apl", "ПЛАТЕЖУ", "--encoding", "cp1251"}, CorpusDir(),
+                                            folder_);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, ReadTextFile(MassFinderDataDir() + "/corpus/OBANKPC.PLATEZHU.cp1251.expected"));
+  r = testsupport::RunOlvaren({"find", "OBANKPC.apl", "платеж", "--encoding", "cp1251", "--whole-word"}, CorpusDir(),
+                              folder_);
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+}
+
 TEST_F(FindCommandTest, BadInputExitsWithUsageCode) {
   struct Case {
     std::vector<std::string> args;

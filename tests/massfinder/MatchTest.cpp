@@ -1,6 +1,8 @@
 // The pattern test on single lines: match case, whole word (any occurrence
 // standing as a word is enough), the outline line as title, separator and
 // text, and one hit per line however often the pattern occurs in it.
+#include <mbctype.h>
+
 #include <string>
 #include <vector>
 
@@ -38,7 +40,7 @@ TEST_F(MatchTest, Lines) {
       {"parenthesis is a boundary", "Call foo(x)", "foo", false, true, true},
       {"at the end of the line", "Return foo", "foo", false, true, true},
       {"digit is a word character", "Set x = foo2", "foo", false, true, false},
-      {"byte above 127 is a boundary", "Set x = \xe9" "foo\xe9", "foo", false, true, true},
+      {"byte above 127 is a boundary (ASCII code page)", "Set x = \xe9" "foo\xe9", "foo", false, true, true},
       {"inside a word without whole word", "Set x = foo_bar", "foo", false, false, true},
       {"case folded: lower line, upper pattern", "Set x = abc", "ABC", false, false, true},
       {"case folded: mixed line", "Set x = Abc", "ABC", false, false, true},
@@ -63,6 +65,40 @@ TEST_F(MatchTest, Lines) {
     ClickClose();
     RestartIde();
   }
+}
+
+// Case folding and word characters follow the runtime's multibyte code
+// page: in cp1251 Cyrillic capitals fold and Cyrillic letters are word
+// characters; in the default code page only ASCII letters are.
+TEST_F(MatchTest, LinesInTheCodePage) {
+  const struct {
+    int codePage;
+    MatchCase match;
+  } cases[] = {
+      {1251, {"Cyrillic capitals fold", "Set s = '\xd2\xce\xcb\xdc\xca\xce'", "\xf2\xee\xeb\xfc\xea\xee", false, false, true}},
+      {1251, {"Cyrillic small pattern, capital line", "Set s = '\xc7\xc0\xca\xc0\xc7'", "\xe7\xe0\xea\xe0\xe7", false, false, true}},
+      {1251, {"match case keeps them apart", "Set s = '\xc7\xc0\xca\xc0\xc7'", "\xe7\xe0\xea\xe0\xe7", true, false, false}},
+      {1251, {"a Cyrillic letter is a word character", "Set s = '\xe7\xe0\xea\xe0\xe7\xee\xe2'", "\xe7\xe0\xea\xe0\xe7", false, true, false}},
+      {1251, {"a Cyrillic word alone", "Set s = '\xe7\xe0\xea\xe0\xe7 1'", "\xe7\xe0\xea\xe0\xe7", false, true, true}},
+      {1251, {"the dash is no letter", "Set s = 'a\x96" "foo'", "foo", false, true, true}},
+      {_MB_CP_SBCS, {"single bytes: no folding above 127", "Set s = '\xc7\xc0'", "\xe7\xe0", false, false, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.match.name);
+    ASSERT_EQ(_setmbcp(c.codePage), 0);
+    std::string file = Folder() + "/match.app";
+    WriteTextFile(file, OutlineWith(c.match.item));
+    Open(file);
+    FindOptions options;
+    options.matchCase = c.match.matchCase;
+    options.wholeWord = c.match.wholeWord;
+    Find(c.match.pattern, options);
+    std::string out = Output(Folder());
+    EXPECT_EQ(out.find("match.app:6: ") != std::string::npos, c.match.hit) << out;
+    ClickClose();
+    RestartIde();
+  }
+  _setmbcp(_MB_CP_ANSI);
 }
 
 TEST_F(MatchTest, ALineWithThreeOccurrencesCountsOnce) {

@@ -283,6 +283,8 @@ WORD CurrentCursorId() {
 }
 int CursorChanges() { return 0; }
 
+bool SetAnsiCodePage(UINT codePage) { return GetACP() == codePage; }
+
 std::string ModuleFolder() {
   char path[MAX_PATH];
   DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);

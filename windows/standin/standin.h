@@ -32,6 +32,10 @@ void ReleaseAllKeys();
 // number, since a window that never validates keeps getting WM_PAINT).
 int RunPendingMessages();
 
+// The system's ANSI code page is the machine's: true only when it is
+// `codePage` already.
+bool SetAnsiCodePage(UINT codePage);
+
 std::vector<std::string> DebugOutput();
 std::vector<std::string> TakeDebugOutput();
 void ClearDebugOutput();
