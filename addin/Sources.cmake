@@ -16,6 +16,7 @@ set(OLVAREN_SETTINGS_FILE_SOURCES
   ${OLVAREN_ADDIN_DIR}/settings/SettingsFile.cpp
   ${OLVAREN_SETTINGS_FILE_SYSTEM_SOURCE}
   ${OLVAREN_ADDIN_DIR}/settings/SettingsSection.cpp
+  ${OLVAREN_ADDIN_DIR}/settings/SettingsText.cpp
 )
 
 # The string splitter shared by the tool entry and CodeJumper.

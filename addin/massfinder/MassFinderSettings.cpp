@@ -7,6 +7,7 @@
 #include "massfinder/RecentPatternMerge.h"
 #include "settings/SettingsSection.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsText.h"
 
 namespace
 {
@@ -77,7 +78,7 @@ void CMassFinder::LoadSettings()
         m_recentPatterns.SetSize(count);
         INT_PTR i = 0;
         for (pugi::xml_node pattern = patterns.child("pattern"); pattern; pattern = pattern.next_sibling("pattern"))
-            m_recentPatterns[i++] = pattern.attribute("value").value();
+            m_recentPatterns[i++] = AnsiFromSettingsText(pattern.attribute("value").value());
     }
 
     for (const COptionEntry& option : kOptions)
@@ -105,7 +106,7 @@ void CMassFinder::SaveSettings()
         idText.Format("%d", ++id);
         pugi::xml_node pattern = patterns.append_child("pattern");
         pattern.append_attribute("id").set_value((LPCSTR)idText);
-        pattern.append_attribute("value").set_value((LPCSTR)text);
+        pattern.append_attribute("value").set_value((LPCSTR)SettingsTextFromAnsi(text));
     }
 
     for (const COptionEntry& option : kOptions)

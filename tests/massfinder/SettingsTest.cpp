@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <standin.h>
+#include <windows.h>
+
 #include "MassFinderTestSupport.h"
 #include "RunOlvaren.h"
+#include "WineMarks.h"
 #include "resources/resource.h"
 
 namespace {
@@ -159,6 +163,30 @@ TEST_F(SettingsTest, PatternsXmlCannotCarry) {
   InvokeTool();
   EXPECT_EQ(ComboEntries(), (std::vector<std::string>{"tab\there", "before"}));
   EXPECT_NE(ReadTextFile(SettingsPath()).find("<module_host>"), std::string::npos);
+}
+
+// The file declares UTF-8: a pattern typed in the ANSI code page (cp1251
+// here) is stored as UTF-8 and comes back in the code page. Files of earlier
+// versions hold the raw bytes, which are read as they are; so is a value
+// with a character the code page lacks.
+TEST_F(SettingsTest, PatternsStoredAsUtf8OfTheAnsiCodePage) {
+  STANDIN_ONLY("the machine's ANSI code page is set by the stand-in's world");
+  const UINT machine = GetACP();
+  ASSERT_TRUE(standin::SetAnsiCodePage(1251));
+  const std::string order = "\xe7\xe0\xea\xe0\xe7";  // "заказ" in cp1251
+  Find(order);
+  EXPECT_NE(ReadTextFile(SettingsPath()).find("<pattern id=\"1\" value=\"заказ\" />"), std::string::npos);
+  RestartIde();
+  Open(SamplePath());
+  InvokeTool();
+  EXPECT_EQ(ComboEntries(), (std::vector<std::string>{order}));
+
+  WriteTextFile(SettingsPath(), SettingsWith({order, "\xce\xb1", "plain"}, ""));  // raw cp1251, a Greek alpha
+  RestartIde();
+  Open(SamplePath());
+  InvokeTool();
+  EXPECT_EQ(ComboEntries(), (std::vector<std::string>{"plain", "\xce\xb1", order}));
+  standin::SetAnsiCodePage(machine);
 }
 
 }  // namespace
