@@ -3,6 +3,12 @@
 //   WM_ACTIVATE(WA_INACTIVE, B), then B gets WM_NCACTIVATE(TRUE) and
 //   WM_ACTIVATE(WA_ACTIVE, A); if the focus is then not inside B it moves
 //   to B. DefWindowProcA's WM_ACTIVATE also sets the focus to the window.
+//   When A and B belong to different threads (or nothing was active, or
+//   nothing is then), every top-level window of A's thread gets
+//   WM_ACTIVATEAPP(FALSE, B's thread) after A's WM_ACTIVATE, and every
+//   top-level window of B's thread WM_ACTIVATEAPP(TRUE, A's thread) before
+//   B's WM_NCACTIVATE: another application is another thread's windows.
+//   The stand-in sends these, like every message, on the calling thread.
 //   Focus from X to Y: X gets WM_KILLFOCUS(Y), then Y gets WM_SETFOCUS(X).
 //   SetFocus on a window whose top-level window is not active activates
 //   that window first; disabled or minimised windows (or ancestors) refuse.
@@ -10,6 +16,7 @@
 // The desktop has one input state: focus and active window are global, and
 // the foreground window is the active window.
 #include <algorithm>
+#include <vector>
 
 #include "internal.h"
 
@@ -48,6 +55,30 @@ HWND SetFocusWindow(HWND hwnd) {
   return previous;
 }
 
+// The thread a window belongs to; 0 for none.
+DWORD ThreadOf(HWND hwnd) {
+  Guard g(Mutex());
+  Window* w = hwnd ? FindWindowLocked(hwnd) : nullptr;
+  return w ? w->thread : 0;
+}
+
+// WM_ACTIVATEAPP to every top-level window of a thread; lParam is the other
+// thread (0: none).
+void SendActivateApp(DWORD thread, BOOL active, DWORD other) {
+  if (thread == 0) return;
+  std::vector<HWND> windows;
+  {
+    Guard g(Mutex());
+    for (HWND h : AllWindowsLocked()) {
+      Window* w = FindWindowLocked(h);
+      if (w && h != DesktopHandle() && IsTopLevelLocked(w) && !w->destroying && w->thread == thread)
+        windows.push_back(h);
+    }
+  }
+  for (HWND h : windows)
+    if (IsWindow(h)) SendMessageA(h, WM_ACTIVATEAPP, active, static_cast<LPARAM>(other));
+}
+
 bool SetActive(HWND hwnd, HWND* previousOut) {
   HWND previous;
   {
@@ -64,10 +95,16 @@ bool SetActive(HWND hwnd, HWND* previousOut) {
   }
   if (previousOut) *previousOut = previous;
   if (previous == hwnd) return true;
+  const DWORD oldThread = previous && IsWindow(previous) ? ThreadOf(previous) : 0;
+  const DWORD newThread = ThreadOf(hwnd);
   if (previous && IsWindow(previous)) {
     SendMessageA(previous, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(hwnd));
     SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (StyleOf(previous) & WS_MINIMIZE) != 0),
                  reinterpret_cast<LPARAM>(hwnd));
+  }
+  if (oldThread != newThread) {
+    SendActivateApp(oldThread, FALSE, newThread);
+    SendActivateApp(newThread, TRUE, oldThread);
   }
   if (hwnd && IsWindow(hwnd)) {
     SendMessageA(hwnd, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(previous));

@@ -88,8 +88,7 @@ bool MainWindow::Create() {
   t.explorerTree = t.explorer ? Child(t.explorer, WC_TREEVIEWA, "", TVS_HASLINES) : nullptr;
   t.report = CreateWindowExA(0, kReportClass, "Report", WS_CHILD, 0, 0, 100, 100, t.main, nullptr, ShellInstance(),
                              nullptr);
-  t.otherApplication = CreateWindowExA(0, kPaneClass, "Another application", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                                       nullptr, nullptr, ShellInstance(), nullptr);
+  t.otherApplication = otherApplication_.Start(kPaneClass, ShellInstance()) ? otherApplication_.Window() : nullptr;
   const HWND all[] = {t.palette,     t.paletteTree,  t.workspace,    t.outlineFrame,   t.outlineTree,
                       t.outlineView, t.statusBar,    t.statusText,   t.statusMarker,   t.explorer,
                       t.explorerTree, t.report,      t.otherApplication};
@@ -117,7 +116,7 @@ void MainWindow::Destroy() {
   // No more events while going: destroying the other application's window
   // would otherwise activate the main window once more.
   if (tree_.main != nullptr && IsWindow(tree_.main)) SetWindowLongPtrA(tree_.main, GWLP_USERDATA, 0);
-  if (tree_.otherApplication != nullptr && IsWindow(tree_.otherApplication)) DestroyWindow(tree_.otherApplication);
+  otherApplication_.Stop();
   if (tree_.main != nullptr && IsWindow(tree_.main)) DestroyWindow(tree_.main);
   tree_ = WindowTree{};
 }
@@ -139,6 +138,9 @@ LRESULT CALLBACK MainWindow::MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
       break;
     case WM_ACTIVATE:
       if (MainWindow* self = Owner(hwnd)) self->events_.MainWindowActivated(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (MainWindow* self = Owner(hwnd)) self->events_.ApplicationActivated(wParam != FALSE);
       return 0;
     case WM_CLOSE:
       if (MainWindow* self = Owner(hwnd)) {

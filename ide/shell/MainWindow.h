@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "OtherApplication.h"
+
 namespace ide::shell {
 
 // What the windows report to the shell.
@@ -17,6 +19,9 @@ public:
   virtual ~WindowEvents() = default;
   // WM_ACTIVATE of the main window: active or not.
   virtual void MainWindowActivated(bool active) = 0;
+  // WM_ACTIVATEAPP of the main window: the IDE became the active application
+  // or another application did.
+  virtual void ApplicationActivated(bool active) = 0;
   // WM_NOTIFY that reached the outline frame from the outline tree view.
   virtual LRESULT OutlineTreeNotify(const NMHDR& header) = 0;
   // WM_CLOSE of the main window: the user closes the IDE.
@@ -49,8 +54,8 @@ struct WindowTree {
   HWND explorer = nullptr;      // pane "Project"
   HWND explorerTree = nullptr;  //   SysTreeView32 of the project's files
   HWND report = nullptr;        // report window (hidden until the error log opens)
-  // Not the IDE's: a top-level window of another application, for the user
-  // to switch to (the IDE then loses activation).
+  // Not the IDE's: a top-level window of another application (on a thread
+  // of its own), for the user to switch to (the IDE then loses activation).
   HWND otherApplication = nullptr;
 };
 
@@ -79,6 +84,7 @@ private:
 
   WindowEvents& events_;
   WindowTree tree_;
+  OtherApplication otherApplication_;
 };
 
 // The module handle the shell registers its classes with.

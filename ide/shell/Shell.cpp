@@ -85,7 +85,7 @@ void Shell::Activate() {
   HWND main = window_.Tree().main;
   if (main == nullptr) return;
   if (!IsWindowVisible(main)) ShowWindow(main, SW_SHOWNA);
-  SetForegroundWindow(main);  // WM_ACTIVATE reaches MainWindowActivated
+  SetForegroundWindow(main);  // WM_ACTIVATEAPP and WM_ACTIVATE reach the main window
   input_.Pump();
 }
 
@@ -104,13 +104,18 @@ void Shell::NotifyOutline(CdkOutlineCode code, ItemHandle item) {
   events_.Outline(code, Ide::Instance().Application(), item);
 }
 
-void Shell::MainWindowActivated(bool active) {
+// The task notifications follow the application's activation: a dialog of
+// the IDE becoming the active window leaves the IDE the active application.
+void Shell::ApplicationActivated(bool active) {
   OutlineHandle app = Ide::Instance().Application();
-  if (!active) {
+  if (active)
+    events_.TaskActivate(app);
+  else
     events_.TaskDeactivate(app);
-    return;
-  }
-  events_.TaskActivate(app);
+}
+
+void Shell::MainWindowActivated(bool active) {
+  if (!active) return;
   if (editor_.IsOpen())
     editor_.Focus();
   else if (window_.Tree().outlineView)

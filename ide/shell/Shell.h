@@ -111,6 +111,7 @@ private:
   void EditClosed(OutlineHandle, ItemHandle) override;
   // WindowEvents
   void MainWindowActivated(bool active) override;
+  void ApplicationActivated(bool active) override;
   LRESULT OutlineTreeNotify(const NMHDR& header) override;
   void MainWindowClosing() override;
 

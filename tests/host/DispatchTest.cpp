@@ -32,6 +32,10 @@ protected:
 
 TEST_F(DispatchTest, ToolArgumentsAreSplitAtEveryBlank) {
   StartWithProbes({FALSE});
+  // The developer picks the tools from the active IDE's menu (a dialog that
+  // opens then leaves the IDE the active application).
+  Ide().Activate();
+  TakeProbeLines();
   struct Case {
     const char* arguments;
     const char* line;

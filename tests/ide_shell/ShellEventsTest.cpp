@@ -62,6 +62,31 @@ TEST_F(ToolTest, IdeEventsReachTheSinkInOrder) {
                                    "OnTaskDeactivate", "OnTaskActivate", "OnFileClose"}));
 }
 
+// The task notifications follow the application's activation (WM_ACTIVATEAPP),
+// not the main window's: a modeless window of the IDE becoming active leaves
+// the IDE the active application, and the keyboard hook stays.
+TEST_F(ToolTest, TaskActivationFollowsTheApplicationNotTheMainWindow) {
+  OpenSample();
+  shell.Activate();
+  HWND modeless = CreateWindowExA(0, "Static", "Find", WS_POPUP | WS_VISIBLE, 0, 0, 100, 50,
+                                  shell.MainWindowHandle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(modeless, nullptr);
+  TakeLog();
+  shell.ClearEventLog();
+  SetForegroundWindow(modeless);
+  shell.PumpMessages();
+  EXPECT_EQ(GetActiveWindow(), modeless);
+  ASSERT_TRUE(shell.PressKey(VK_F2));
+  EXPECT_EQ(TakeLog(), (Log{"key 113 down", "key 113 up"}));  // the hook decides, as while the IDE is active
+  shell.Deactivate();
+  SetForegroundWindow(modeless);  // back from the other application, into the IDE's window
+  shell.PumpMessages();
+  shell.Activate();               // the main window: no change of application
+  EXPECT_EQ(TakeLog(), (Log{"OnTaskDeactivate", "OnTaskActivate " + Root()}));
+  EXPECT_EQ(shell.EventLog(), (Log{"OnTaskDeactivate", "OnTaskActivate"}));
+  DestroyWindow(modeless);
+}
+
 TEST_F(ToolTest, ExitReportsShutdownAndUnloadsTheTool) {
   OpenSample();
   shell.Activate();

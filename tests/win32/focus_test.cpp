@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <condition_variable>
+#include <mutex>
+#include <set>
+#include <thread>
+
 #include "../support/MessageRecorder.h"
 #include "../support/WineMarks.h"
 
@@ -50,6 +55,103 @@ TEST_F(Focus, ActivationMovesBetweenTopLevelWindows) {
   EXPECT_EQ(GetActiveWindow(), b);
   EXPECT_EQ(SetActiveWindow(a), b);
   EXPECT_EQ(GetFocus(), a);
+}
+
+// A top-level window of a thread of its own, standing for another
+// application. On Windows the thread pumps its messages until WM_QUIT; the
+// stand-in delivers messages on the sending thread, so there it only waits.
+class OtherThreadWindow {
+ public:
+  OtherThreadWindow() {
+    thread_ = std::thread([this] {
+      HWND h = CreateWindowExA(0, "Static", "other", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, nullptr,
+                               nullptr);
+      {
+        std::lock_guard<std::mutex> g(lock_);
+        hwnd_ = h;
+        tid_ = GetCurrentThreadId();
+        ready_ = true;
+      }
+      changed_.notify_all();
+#ifdef _WIN32
+      MSG m;
+      while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+#else
+      std::unique_lock<std::mutex> l(lock_);
+      changed_.wait(l, [this] { return quit_; });
+      l.unlock();
+#endif
+      DestroyWindow(h);
+    });
+    std::unique_lock<std::mutex> l(lock_);
+    changed_.wait(l, [this] { return ready_; });
+  }
+  ~OtherThreadWindow() {
+    {
+      std::lock_guard<std::mutex> g(lock_);
+      quit_ = true;
+    }
+#ifdef _WIN32
+    PostThreadMessageA(tid_, WM_QUIT, 0, 0);
+#endif
+    changed_.notify_all();
+    thread_.join();
+  }
+  HWND hwnd() const { return hwnd_; }
+  DWORD tid() const { return tid_; }
+
+ private:
+  std::thread thread_;
+  std::mutex lock_;
+  std::condition_variable changed_;
+  bool ready_ = false, quit_ = false;
+  HWND hwnd_ = nullptr;
+  DWORD tid_ = 0;
+};
+
+// Activation that moves to another thread's window: after the active
+// window's WM_NCACTIVATE and WM_ACTIVATE, every top-level window of this
+// thread gets WM_ACTIVATEAPP(FALSE, that thread); coming back, each gets
+// WM_ACTIVATEAPP(TRUE, that thread) before the activated window's
+// WM_NCACTIVATE. Moving between windows of one thread sends none.
+TEST_F(Focus, ActivationBetweenThreadsSendsActivateApp) {
+  HWND a = Make("a", WS_OVERLAPPED | WS_VISIBLE);
+  HWND b = Make("b", WS_OVERLAPPED | WS_VISIBLE);
+  OtherThreadWindow other;
+  ASSERT_NE(other.hwnd(), nullptr);
+  const std::vector<UINT> messages = {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP};
+  rec::Clear();
+  SetActiveWindow(a);
+  EXPECT_EQ(rec::Take(messages), (std::vector<Entry>{{b, WM_NCACTIVATE, FALSE, L(a)},
+                                                     {b, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), L(a)},
+                                                     {a, WM_NCACTIVATE, TRUE, L(b)},
+                                                     {a, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), L(b)}}));
+  ShowWindow(other.hwnd(), SW_SHOWNA);
+  SetForegroundWindow(other.hwnd());
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+  auto log = rec::Take(messages);
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[0].hwnd, a);
+  EXPECT_EQ(log[0].msg, static_cast<UINT>(WM_NCACTIVATE));
+  EXPECT_EQ(log[0].wParam, static_cast<WPARAM>(FALSE));
+  EXPECT_EQ(log[1].hwnd, a);
+  EXPECT_EQ(log[1].msg, static_cast<UINT>(WM_ACTIVATE));
+  EXPECT_EQ(log[1].wParam, static_cast<WPARAM>(WA_INACTIVE));
+  EXPECT_EQ((std::set<HWND>{log[2].hwnd, log[3].hwnd}), (std::set<HWND>{a, b}));
+  for (int i = 2; i < 4; ++i)
+    EXPECT_EQ(log[i], (Entry{log[i].hwnd, WM_ACTIVATEAPP, FALSE, static_cast<LPARAM>(other.tid())}));
+  SetForegroundWindow(b);
+  log = rec::Take(messages);
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ((std::set<HWND>{log[0].hwnd, log[1].hwnd}), (std::set<HWND>{a, b}));
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(log[i], (Entry{log[i].hwnd, WM_ACTIVATEAPP, TRUE, static_cast<LPARAM>(other.tid())}));
+  EXPECT_EQ(log[2].hwnd, b);
+  EXPECT_EQ(log[2].msg, static_cast<UINT>(WM_NCACTIVATE));
+  EXPECT_EQ(log[3].hwnd, b);
+  EXPECT_EQ(log[3].msg, static_cast<UINT>(WM_ACTIVATE));
+  EXPECT_EQ(LOWORD(log[3].wParam), WA_ACTIVE);
 }
 
 // SetFocus on a child of an inactive window activates that window first.
