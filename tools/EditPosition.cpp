@@ -18,8 +18,15 @@ bool ReadFileLine(const std::string& path, int number, std::string& text, std::s
   std::string buffer;
   size_t start = 0;
   if (!ide::ReadWholeFile(path, buffer, error) || !ide::DecodeOutlineText(buffer, start, error)) return false;
+  // The file's first line break tells how its lines end, as the reader
+  // takes it: CR alone, else LF (a CR before it is dropped below).
+  const size_t firstBreak = buffer.find_first_of("\r\n", start);
+  const char lineEnd = firstBreak != std::string::npos && buffer[firstBreak] == '\r' &&
+                               (firstBreak + 1 == buffer.size() || buffer[firstBreak + 1] != '\n')
+                           ? '\r'
+                           : '\n';
   for (int n = 1; start <= buffer.size(); ++n) {
-    size_t end = buffer.find('\n', start);
+    size_t end = buffer.find(lineEnd, start);
     if (end == std::string::npos) end = buffer.size();
     if (n == number) {
       text = buffer.substr(start, end - start);

@@ -43,6 +43,17 @@ TEST_F(JumpCommandTest, SampleApplication) {
   Check(SamplesDir(), "Olvaren_Sample.app", JumpDataDir() + "/samples/Olvaren_Sample.jumps");
 }
 
+// Lines ending in CR alone: the same jumps, lines and columns as with LF.
+TEST_F(JumpCommandTest, FileWithCarriageReturnLineEnds) {
+  for (const char* name : {"Olvaren_Jumps.app", "Olvaren_Lib.apl"}) {
+    std::string text;
+    for (char c : ReadTextFile(SamplesDir() + "/" + name))
+      if (c != '\r') text += c == '\n' ? '\r' : c;
+    WriteTextFile(SettingsFolder() + "/" + name, text);
+  }
+  Check(SettingsFolder(), "Olvaren_Jumps.app", JumpDataDir() + "/samples/Olvaren_Jumps.jumps");
+}
+
 TEST_F(JumpCommandTest, RealPrograms) {
   std::string corpus = CorpusDir();
   if (corpus.empty()) GTEST_SKIP() << "no corpus folder";
