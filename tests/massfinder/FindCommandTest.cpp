@@ -96,8 +96,9 @@ TEST_F(FindCommandTest, CodePageOfARealProgram) {
   if (CorpusDir().empty()) GTEST_SKIP() << "no corpus at " << OLVAREN_CORPUS_DIR;
   ProgramResult r = testsupport::RunOlvaren({"find", "OBANKPC.apl", "ПЛАТЕЖУ", "--encoding", "cp1251"}, CorpusDir(),
                                             folder_);
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.out, ReadTextFile(MassFinderDataDir() + "/corpus/OBANKPC.PLATEZHU.cp1251.expected"));
+  // Wine's _mbslwr folds ASCII letters only.
+  TODO_WINE(EXPECT_EQ(r.exitCode, 0) << r.err);
+  TODO_WINE(EXPECT_EQ(r.out, ReadTextFile(MassFinderDataDir() + "/corpus/OBANKPC.PLATEZHU.cp1251.expected")));
   r = testsupport::RunOlvaren({"find", "OBANKPC.apl", "платеж", "--encoding", "cp1251", "--whole-word"}, CorpusDir(),
                               folder_);
   EXPECT_EQ(r.exitCode, 1) << r.err;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MassFinderTestSupport.h"
+#include "WineMarks.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ struct MatchCase {
   bool matchCase;
   bool wholeWord;
   bool hit;
+  bool todoWine = false;  // Wine's runtime: _mbslwr folds ASCII only, _ismbcalnum follows the ANSI code page
 };
 
 // An application whose only searched line of interest is `item`, on line 6.
@@ -40,7 +42,7 @@ TEST_F(MatchTest, Lines) {
       {"parenthesis is a boundary", "Call foo(x)", "foo", false, true, true},
       {"at the end of the line", "Return foo", "foo", false, true, true},
       {"digit is a word character", "Set x = foo2", "foo", false, true, false},
-      {"byte above 127 is a boundary (ASCII code page)", "Set x = \xe9" "foo\xe9", "foo", false, true, true},
+      {"byte above 127 is a boundary (ASCII letters only)", "Set x = \xe9" "foo\xe9", "foo", false, true, true, true},
       {"inside a word without whole word", "Set x = foo_bar", "foo", false, false, true},
       {"case folded: lower line, upper pattern", "Set x = abc", "ABC", false, false, true},
       {"case folded: mixed line", "Set x = Abc", "ABC", false, false, true},
@@ -51,6 +53,7 @@ TEST_F(MatchTest, Lines) {
       {"pattern spans title and text", "Number: nCount", "number: nc", false, false, true},
       {"whole word across the separator", "Number: nCount", "Number", false, true, true},
   };
+  ASSERT_EQ(_setmbcp(_MB_CP_SBCS), 0);
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::string file = Folder() + "/match.app";
@@ -61,10 +64,15 @@ TEST_F(MatchTest, Lines) {
     options.wholeWord = c.wholeWord;
     Find(c.pattern, options);
     std::string out = Output(Folder());
-    EXPECT_EQ(out.find("match.app:6: [Global Declarations] [Internal Functions] [F] ") != std::string::npos, c.hit) << out;
+    const bool hit = out.find("match.app:6: [Global Declarations] [Internal Functions] [F] ") != std::string::npos;
+    if (c.todoWine)
+      TODO_WINE(EXPECT_EQ(hit, c.hit) << out);
+    else
+      EXPECT_EQ(hit, c.hit) << out;
     ClickClose();
     RestartIde();
   }
+  _setmbcp(_MB_CP_ANSI);
 }
 
 // Case folding and word characters follow the runtime's multibyte code
@@ -75,8 +83,8 @@ TEST_F(MatchTest, LinesInTheCodePage) {
     int codePage;
     MatchCase match;
   } cases[] = {
-      {1251, {"Cyrillic capitals fold", "Set s = '\xd2\xce\xcb\xdc\xca\xce'", "\xf2\xee\xeb\xfc\xea\xee", false, false, true}},
-      {1251, {"Cyrillic small pattern, capital line", "Set s = '\xc7\xc0\xca\xc0\xc7'", "\xe7\xe0\xea\xe0\xe7", false, false, true}},
+      {1251, {"Cyrillic capitals fold", "Set s = '\xd2\xce\xcb\xdc\xca\xce'", "\xf2\xee\xeb\xfc\xea\xee", false, false, true, true}},
+      {1251, {"Cyrillic small pattern, capital line", "Set s = '\xc7\xc0\xca\xc0\xc7'", "\xe7\xe0\xea\xe0\xe7", false, false, true, true}},
       {1251, {"match case keeps them apart", "Set s = '\xc7\xc0\xca\xc0\xc7'", "\xe7\xe0\xea\xe0\xe7", true, false, false}},
       {1251, {"a Cyrillic letter is a word character", "Set s = '\xe7\xe0\xea\xe0\xe7\xee\xe2'", "\xe7\xe0\xea\xe0\xe7", false, true, false}},
       {1251, {"a Cyrillic word alone", "Set s = '\xe7\xe0\xea\xe0\xe7 1'", "\xe7\xe0\xea\xe0\xe7", false, true, true}},
@@ -94,7 +102,11 @@ TEST_F(MatchTest, LinesInTheCodePage) {
     options.wholeWord = c.match.wholeWord;
     Find(c.match.pattern, options);
     std::string out = Output(Folder());
-    EXPECT_EQ(out.find("match.app:6: ") != std::string::npos, c.match.hit) << out;
+    const bool hit = out.find("match.app:6: ") != std::string::npos;
+    if (c.match.todoWine)
+      TODO_WINE(EXPECT_EQ(hit, c.match.hit) << out);
+    else
+      EXPECT_EQ(hit, c.match.hit) << out;
     ClickClose();
     RestartIde();
   }

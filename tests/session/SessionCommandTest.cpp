@@ -238,6 +238,7 @@ TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
     const char* dir;       // under the source folder
     int exitCode;
     const char* expected;  // under tests/session/data
+    bool todoWine = false;  // Wine's _mbslwr folds ASCII letters only
   } cases[] = {
       {{"session", "samples/Olvaren_Jumps.app", "tests/session/data/json.session", "--json"}, "", 0,
        "samples/json.session.expected"},
@@ -246,7 +247,7 @@ TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
        "samples/classmate.fcShape.json.expected"},
       {{"outline", "cyrillic.app", "--encoding", "cp1251"}, "tests/session/data", 0, "cyrillic.outline.expected"},
       {{"find", "cyrillic.app", "заказ", "--encoding", "cp1251", "--json"}, "tests/session/data", 0,
-       "cyrillic.find.json.expected"},
+       "cyrillic.find.json.expected", true},
       {{"find", "cyrillic.app", "\xe7\xe0\xea\xe0\xe7", "--json"}, "tests/session/data", 0,
        "cyrillic.find.bytes.json.expected"},
       {{"session", "cyrillic.app", "cyrillic.session", "--encoding", "CP1251"}, "tests/session/data", 0,
@@ -257,7 +258,10 @@ TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
     std::filesystem::remove(folder_ + "/Olvaren.xml");  // each case starts with no recent patterns
     ProgramResult r = Run(c.args, kSourceDir + "/" + c.dir);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    EXPECT_EQ(r.out, ReadText(kDataDir + "/" + c.expected));
+    if (c.todoWine)
+      TODO_WINE(EXPECT_EQ(r.out, ReadText(kDataDir + "/" + c.expected)));
+    else
+      EXPECT_EQ(r.out, ReadText(kDataDir + "/" + c.expected));
     EXPECT_EQ(r.err, "");
   }
 }

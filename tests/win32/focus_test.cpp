@@ -139,8 +139,11 @@ TEST_F(Focus, ActivationBetweenThreadsSendsActivateApp) {
   EXPECT_EQ(log[1].msg, static_cast<UINT>(WM_ACTIVATE));
   EXPECT_EQ(log[1].wParam, static_cast<WPARAM>(WA_INACTIVE));
   EXPECT_EQ((std::set<HWND>{log[2].hwnd, log[3].hwnd}), (std::set<HWND>{a, b}));
-  for (int i = 2; i < 4; ++i)
-    EXPECT_EQ(log[i], (Entry{log[i].hwnd, WM_ACTIVATEAPP, FALSE, static_cast<LPARAM>(other.tid())}));
+  for (int i = 2; i < 4; ++i) {
+    EXPECT_EQ(log[i].msg, static_cast<UINT>(WM_ACTIVATEAPP));
+    EXPECT_EQ(log[i].wParam, static_cast<WPARAM>(FALSE));
+    TODO_WINE(EXPECT_EQ(log[i].lParam, static_cast<LPARAM>(other.tid())));  // Wine passes 0
+  }
   SetForegroundWindow(b);
   log = rec::Take(messages);
   ASSERT_EQ(log.size(), 4u);
