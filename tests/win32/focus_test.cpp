@@ -148,8 +148,11 @@ TEST_F(Focus, ActivationBetweenThreadsSendsActivateApp) {
   log = rec::Take(messages);
   ASSERT_EQ(log.size(), 4u);
   EXPECT_EQ((std::set<HWND>{log[0].hwnd, log[1].hwnd}), (std::set<HWND>{a, b}));
-  for (int i = 0; i < 2; ++i)
-    EXPECT_EQ(log[i], (Entry{log[i].hwnd, WM_ACTIVATEAPP, TRUE, static_cast<LPARAM>(other.tid())}));
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(log[i].msg, static_cast<UINT>(WM_ACTIVATEAPP));
+    EXPECT_EQ(log[i].wParam, static_cast<WPARAM>(TRUE));
+    TODO_WINE(EXPECT_EQ(log[i].lParam, static_cast<LPARAM>(other.tid())));  // Wine passes 0
+  }
   EXPECT_EQ(log[2].hwnd, b);
   EXPECT_EQ(log[2].msg, static_cast<UINT>(WM_NCACTIVATE));
   EXPECT_EQ(log[3].hwnd, b);
