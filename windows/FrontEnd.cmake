@@ -22,7 +22,11 @@ file(GLOB FRONTEND_SOURCES CONFIGURE_DEPENDS ${ROOT}/tools/*.cpp)
 list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/TextEncodingIconv\\.cpp$")
 list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/TextEncodingWin32\\.cpp$")
 add_library(olvaren_frontend_objects OBJECT ${FRONTEND_SOURCES} ${ROOT}/tools/TextEncodingWin32.cpp)
-target_include_directories(olvaren_frontend_objects PRIVATE ${FRONTEND_INCLUDES})
+include(${ROOT}/scripts/cmake/Version.cmake)
+include(${ROOT}/scripts/cmake/ItemTypeNames.cmake)
+olvaren_item_type_names(${ROOT}/ide/outline/ItemTypes.h ${CMAKE_CURRENT_BINARY_DIR})
+target_include_directories(olvaren_frontend_objects PRIVATE ${FRONTEND_INCLUDES} ${CMAKE_CURRENT_BINARY_DIR})
+target_compile_definitions(olvaren_frontend_objects PRIVATE OLVAREN_VERSION="${OLVAREN_VERSION}")
 
 set(SUPPORT ${ROOT}/tests/support)
 add_library(olvaren_frontend_test_support OBJECT ${SUPPORT}/ChildProcessWin32.cpp ${SUPPORT}/RunOlvarenWin32.cpp
