@@ -151,14 +151,12 @@ bool CollectCodebase(const std::vector<std::string>& paths, const std::vector<st
     std::vector<std::string> found;
     if (fs::is_directory(status)) {
       if (!CollectFolder(path, globSet, found, error)) return false;
-    } else if (fs::exists(status)) {
-      // A file named on the command line is a program whatever its name;
-      // only .apl files are libraries.
+    } else {
+      // A file named on the command line is a program whatever its name
+      // (only .apl files are libraries); one that cannot be read is
+      // reported by the reader when it is opened.
       found.push_back(path);
       ++files;
-    } else {
-      error = path + ": no such file or folder";
-      return false;
     }
     for (const std::string& file : found) {
       if (!seen.insert(FileKey(file)).second) continue;

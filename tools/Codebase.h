@@ -18,8 +18,9 @@ struct Codebase {
   bool singleFile = false;  // PATH... was one file (the commands then behave as on one program)
 };
 
-// Collects the programs under `paths`. False, with `error` naming the path,
-// when a path is neither a file nor a folder or a folder cannot be read.
+// Collects the programs under `paths` (a path that is no folder counts as a
+// file, to be reported when it cannot be opened). False, with `error` naming
+// the folder, when a folder cannot be read.
 bool CollectCodebase(const std::vector<std::string>& paths, const std::vector<std::string>& globs, Codebase& codebase,
                      std::string& error);
 

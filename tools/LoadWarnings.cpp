@@ -21,13 +21,16 @@ size_t LocationEnd(const std::string& warning) {
   return std::string::npos;
 }
 
-// What a warning says without where: the text after the location, and
-// without the reader's count of further includes of the same library.
+// What a warning says without where: the text after the location, without
+// the reader's count of further includes of the same library, in lower case.
 std::string WarningKey(const std::string& warning) {
   size_t end = LocationEnd(warning);
   std::string key = end == std::string::npos ? warning : warning.substr(end + 2);
   size_t more = key.rfind(" (and ");
   if (more != std::string::npos && key.back() == ')') key.erase(more);
+  // Library names are compared without regard to case, as on Windows.
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return key;
 }
 
