@@ -30,7 +30,7 @@ void AddOutputOptions(CLI::App* cmd, OutputOptions& options, bool addJson) {
   cmd->add_option("--encoding", options.encodingName,
                   "Code page of the file's text (cp1251, cp1252, latin1, UTF-8 ...; on Linux any name iconv knows): its texts are "
                   "printed as UTF-8, and texts typed on the command line or in a script are converted to it; the search "
-                  "still runs on the file's bytes")
+                  "still runs on the file's bytes. Default: the OLVAREN_ENCODING environment variable")
       ->check(CLI::Validator(
           [](std::string& name) { return CheckEncodingName(name); }, "NAME", "a known encoding"));
   AddColorOption(cmd, options.color);
