@@ -44,6 +44,8 @@ olvaren_win_test(frontend_tests
   ${FRONTEND_TESTS}/CodePageReference.cpp
   ${FRONTEND_TESTS}/CommandLineTest.cpp
   ${FRONTEND_TESTS}/CommandLineWin32Test.cpp
+  ${FRONTEND_TESTS}/GlobTest.cpp
+  ${ROOT}/tools/Codebase.cpp
   ${ROOT}/tools/TextEncoding.cpp
   ${ROOT}/tools/TextEncodingWin32.cpp
   ${ROOT}/tools/CodePageNames.cpp
