@@ -12,6 +12,7 @@
 #include "Commands.h"
 #include "ItemFormat.h"
 #include "ItemJson.h"
+#include "ItemTypeNames.h"
 #include "LoadWarnings.h"
 #include "OutputFormat.h"
 #include "ide/core/Ide.h"
@@ -61,7 +62,7 @@ int ListProgram(const std::string& file, const OutlineOptions& options, std::set
     if (listed != nullptr &&
         !listed->insert(FileKey(outline->File(i).path) + ':' + std::to_string(outline->Line(i))).second)
       continue;
-    out += options.output.json ? FormatItemJson(*outline, i, &encoding) : EncodedItemLine(*outline, i, encoding);
+    out += options.output.json ? FormatItemJson(*outline, i, &encoding, ItemTypeName) : EncodedItemLine(*outline, i, encoding);
     out += '\n';
     if (out.size() > (1u << 16)) {
       std::cout << out;
@@ -116,8 +117,8 @@ void AddOutlineCommand(CLI::App& app, CommandResult& result) {
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
       ->allow_extra_args(false);
   cmd->add_flag("--json", options->output.json,
-                "One JSON object per item instead: file, line, level, type, title, text, name, object_class, "
-                "included, including (bytes above 127 as the code points of the same value)");
+                "One JSON object per item instead: file, line, level, type, type_name, title, text, name, "
+                "object_class, included, including (bytes above 127 as the code points of the same value)");
   AddOutputOptions(cmd, options->output, false);
   cmd->callback([options, &result] { result.exitCode = RunOutline(*options); });
 }
