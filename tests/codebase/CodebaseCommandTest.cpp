@@ -6,12 +6,10 @@
 
 #include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "AddinIdeTest.h"
 #include "RunOlvaren.h"
 #include "TempFolderTest.h"
 
@@ -20,13 +18,6 @@ namespace {
 using testsupport::ProgramResult;
 
 const std::string kDataDir = std::string(OLVAREN_SOURCE_DIR) + "/tests/codebase/data";
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 size_t Count(const std::string& text, const std::string& part) {
   size_t n = 0;
@@ -69,7 +60,7 @@ TEST_F(CodebaseCommandTest, ReportsOverFolders) {
     SCOPED_TRACE(c.expected);
     ProgramResult r = Run(c.args);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    EXPECT_EQ(r.out, ReadText(kDataDir + "/" + c.expected));
+    EXPECT_EQ(r.out, ReadTextFile(kDataDir + "/" + c.expected));
     EXPECT_EQ(r.err, c.err);
   }
 }
@@ -96,7 +87,7 @@ TEST_F(CodebaseCommandTest, ExitCodesAndMessages) {
     EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
   ProgramResult r = Run({"find", "shop", "shop/none.app", "order", "-q"});
-  EXPECT_EQ(r.out, ReadText(kDataDir + "/shop.order.expected"));
+  EXPECT_EQ(r.out, ReadTextFile(kDataDir + "/shop.order.expected"));
 }
 
 TEST_F(CodebaseCommandTest, ColourOnlyWhenAsked) {
@@ -140,9 +131,9 @@ class CorpusCodebaseTest : public CodebaseCommandTest {
 protected:
   void SetUp() override {
     CodebaseCommandTest::SetUp();
-    if (!std::filesystem::is_directory(kCorpus)) GTEST_SKIP() << "no real programs at " << kCorpus;
+    if (kCorpus.empty()) GTEST_SKIP() << "no real programs at " << OLVAREN_CORPUS_DIR;
   }
-  const std::string kCorpus = OLVAREN_CORPUS_DIR;
+  const std::string kCorpus = CorpusDir();
 };
 
 TEST_F(CorpusCodebaseTest, LibraryItemsOnceWarningsOnce) {
@@ -157,7 +148,7 @@ TEST_F(CorpusCodebaseTest, LibraryItemsOnceWarningsOnce) {
     SCOPED_TRACE(c.expected);
     ProgramResult r = Run(c.args, kCorpus);
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, ReadText(kDataDir + "/corpus/" + c.expected));
+    EXPECT_EQ(r.out, ReadTextFile(kDataDir + "/corpus/" + c.expected));
     EXPECT_EQ(r.err, "");
   }
   // qcktabs.apl is missing from RequestPic.apt and mtbl.app (QCKTABS.APL
