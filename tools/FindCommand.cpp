@@ -293,7 +293,8 @@ void AddFindCommand(CLI::App& app, CommandResult& result) {
                   "Mark the item that starts on this line of FILE (repeatable) and search only the marked items")
       ->allow_extra_args(false);
   cmd->add_flag("--column", options->column,
-                "Hit lines as FILE:LINE:COL: TEXT, COL the 1-based column of the first match in TEXT as printed");
+                "Hit lines as FILE:LINE:COL: TEXT, COL the 1-based column of the first match in TEXT as printed "
+                "(bytes, as ripgrep counts them; 1 when the match is not in the text shown)");
   cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");
   AddOutputOptions(cmd, options->output);
   cmd->callback([options, &result] { result.exitCode = RunFind(*options); });
