@@ -14,5 +14,8 @@ echo
 echo "== olvaren classmate $sample fcShape (ClassMate's report: base classes, then derived classes)"
 "$olvaren" classmate "$sample" fcShape
 echo
+echo "== olvaren find samples nId --whole-word --column (MassFinder over a folder: every program, each hit once)"
+"$olvaren" find samples nId --whole-word --column
+echo
 echo "== olvaren session samples/Olvaren_Jumps.app examples/f2-three-times-and-back.session (a sitting replayed: F2 three times and back)"
 "$olvaren" session samples/Olvaren_Jumps.app examples/f2-three-times-and-back.session

@@ -1,15 +1,20 @@
-// `olvaren classmate FILE CLASS [-I DIR]... [--no-links]`: opens an
+// `olvaren classmate PATH CLASS [-I DIR]... [--no-links]`: opens an
 // application in the stand-in IDE with the add-in loaded, marks one class
 // definition (or the item on a given line) and runs the ClassMate tool; prints
 // the report window, and the add-in's error box, if any, to standard error.
+// PATH may be a folder: the class is looked for in its programs (as `find`
+// takes them) and reported in the first that defines it.
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "Codebase.h"
 #include "Commands.h"
 #include "IdeSession.h"
+#include "ItemJson.h"
 #include "ItemLookup.h"
 #include "OutputFormat.h"
 #include "ide/outline/ItemTypes.h"
@@ -26,6 +31,7 @@ struct ClassMateOptions {
   std::string file;
   std::string target;  // a class name, or ":N" for the item on line N of FILE
   std::vector<std::string> includeDirs;
+  std::vector<std::string> globs;
   bool noLinks = false;
   OutputOptions output;
 };
@@ -54,6 +60,52 @@ ide::ItemId FindClassDefinition(const ide::Outline& outline, const std::string& 
   return ide::kNoItem;
 }
 
+// With JSON, what a report line is in the report's structure, as members
+// added to its object: "kind" ("class", "base", "derived", or null for the
+// rule, the headings and notes), "level" (a base's: 1 for a direct base, 2
+// for its bases ...; 0 for the class, 1 for a derived class) and "class"
+// (the class's name).
+std::string StructureJson(const ide::ReportLine& line, const char*& section, const TextEncoding& encoding) {
+  const ide::Ide& ide = ide::Ide::Instance();
+  if (line.text.compare(0, 13, "Base Classes:") == 0) section = "base";
+  if (line.text.compare(0, 16, "Derived Classes:") == 0) section = "derived";
+  if (!ide.IsValidItem(line.outline, line.item)) return ",\"kind\":null,\"level\":null,\"class\":null";
+  const ide::Outline& outline = *ide.GetOutline(line.outline);
+  const ide::ItemId item = ide::ToItemId(line.item);
+  const char* kind = section == nullptr ? "class" : section;
+  int level = 0;
+  if (section != nullptr) {
+    // The report indents a line three blanks, a base three more per level.
+    size_t blanks = line.text.find_first_not_of(' ');
+    level = blanks == std::string::npos || blanks < 3 ? 1 : static_cast<int>(blanks / 3);
+  }
+  return std::string(",\"kind\":\"") + kind + "\",\"level\":" + std::to_string(level) +
+         ",\"class\":" + JsonText(outline.Name(item), &encoding);
+}
+
+// The first program of the folder that defines the class, opened in `shell`;
+// -1, or the exit code after a message.
+int OpenDefiningProgram(ide::shell::Shell& shell, const ClassMateOptions& options, const std::string& className,
+                        const ide::Outline*& outline, ide::ItemId& item) {
+  Codebase codebase;
+  std::string error;
+  if (!CollectCodebase({options.file}, options.globs, codebase, error)) {
+    std::cerr << "classmate: " << error << '\n';
+    return kExitUsage;
+  }
+  int failed = StartIde(shell, "classmate");
+  if (failed >= 0) return failed;
+  std::vector<std::string> programs = codebase.applications;
+  programs.insert(programs.end(), codebase.libraries.begin(), codebase.libraries.end());
+  for (const std::string& program : programs) {
+    if (OpenProgram(shell, program, options.includeDirs, outline) >= 0) continue;
+    item = FindClassDefinition(*outline, className);
+    if (item != ide::kNoItem) return -1;
+  }
+  std::cerr << options.file << ": no class " << options.target << '\n';
+  return kExitFailure;
+}
+
 int RunClassMate(ClassMateOptions& options) {
   if (!PrepareOutput(options.output)) return kExitUsage;
   if (options.target.empty()) {
@@ -67,23 +119,34 @@ int RunClassMate(ClassMateOptions& options) {
     return kExitUsage;
   }
 
-  ide::shell::Shell shell;
-  const ide::Outline* outline = nullptr;
-  int failed = OpenInIde(shell, "classmate", options.file, options.includeDirs, outline);
-  if (failed >= 0) return failed;
-
   std::string className, error;
   if (!byLine && !options.output.encoding.FromUtf8(options.target, className, error)) {
     std::cerr << "classmate: " << error << '\n';
     return kExitUsage;
   }
-  ide::ItemId item = byLine ? FindItemOnLine(*outline, line) : FindClassDefinition(*outline, className);
-  if (item == ide::kNoItem) {
-    if (byLine)
-      std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";
-    else
-      std::cerr << options.file << ": no class definition named '" << options.target << "'\n";
-    return kExitUsage;
+  ide::shell::Shell shell;
+  const ide::Outline* outline = nullptr;
+  ide::ItemId item = ide::kNoItem;
+  std::error_code ec;
+  if (std::filesystem::is_directory(options.file, ec)) {
+    if (byLine) {
+      std::cerr << "classmate: " << options.file << ": :N names a line of one file, not of a folder\n";
+      return kExitUsage;
+    }
+    int failed = OpenDefiningProgram(shell, options, className, outline, item);
+    if (failed >= 0) return failed;
+  } else {
+    int failed = OpenInIde(shell, "classmate", options.file, options.includeDirs, outline);
+    if (failed >= 0) return failed;
+    item = byLine ? FindItemOnLine(*outline, line) : FindClassDefinition(*outline, className);
+    if (item == ide::kNoItem) {
+      if (byLine) {
+        std::cerr << options.file << ':' << line << ": no outline item starts on this line\n";
+        return kExitUsage;
+      }
+      std::cerr << options.file << ": no class " << options.target << '\n';
+      return kExitFailure;
+    }
   }
   shell.Mark(ide::ToItemHandle(item));
 
@@ -94,9 +157,14 @@ int RunClassMate(ClassMateOptions& options) {
   }
 
   std::string out;
+  const char* section = nullptr;
   for (const ide::ReportLine& reportLine : shell.ReportLines()) {
-    out += FormatReportOutput(reportLine, !options.noLinks, options.output);
-    out += '\n';
+    std::string printed = FormatReportOutput(reportLine, !options.noLinks, options.output);
+    if (options.output.json) {
+      printed.pop_back();  // the object's '}'
+      printed += StructureJson(reportLine, section, options.output.encoding) + '}';
+    }
+    out += printed + '\n';
   }
   std::cout << out << std::flush;
   std::vector<standin::MessageBoxRecord> boxes = standin::TakeMessageBoxes();
@@ -113,11 +181,18 @@ void AddClassMateCommand(CLI::App& app, CommandResult& result) {
   CLI::App* cmd = app.add_subcommand(
       "classmate",
       "Run ClassMate on one class definition and print its class-hierarchy report as FILE:LINE: TEXT (tabs "
-      "kept, line breaks inside a line as blanks)");
-  cmd->add_option("FILE", options->file, "Application or library in text format")->required();
-  cmd->add_option("CLASS", options->target,
-                  "Name of the class definition to report (the first of that name), or :N for the item on line N")
+      "kept, line breaks inside a line as blanks). Exit status 0 with a report, 1 when there is no such class "
+      "or the tool shows an error box, 2 on bad input");
+  cmd->add_option("PATH", options->file,
+                  "Application or library in text format, or a folder: the first of its programs (applications, "
+                  "then libraries, sorted by path) that defines CLASS")
       ->required();
+  cmd->add_option("CLASS", options->target,
+                  "Name of the class definition to report (the first of that name), or :N for the item on line N "
+                  "of a file")
+      ->required();
+  cmd->add_option("-g,--glob", options->globs, "Narrow a folder's files as find's --glob does (repeatable)")
+      ->allow_extra_args(false);
   cmd->add_option("-I,--include-dir", options->includeDirs, "Folder to search for included libraries (repeatable)")
       ->allow_extra_args(false);
   cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");

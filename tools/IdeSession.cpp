@@ -5,14 +5,13 @@
 
 #include "Commands.h"
 #include "ItemLookup.h"
+#include "LoadWarnings.h"
 
 namespace olvcli {
 
 const char kAddinDll[] = "Olvaren.dll";
 
-int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& file,
-              const std::vector<std::string>& includeDirs, const ide::Outline*& outline) {
-  outline = nullptr;
+int StartIde(ide::shell::Shell& shell, const char* command) {
   if (!shell.Start()) {
     std::cerr << command << ": the IDE's windows could not be created\n";
     return kExitFailure;
@@ -22,10 +21,16 @@ int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& 
     std::cerr << command << ": " << kAddinDll << ": " << shell.ToolError() << '\n';
     return kExitFailure;
   }
+  return -1;
+}
+
+int OpenProgram(ide::shell::Shell& shell, const std::string& file, const std::vector<std::string>& includeDirs,
+                const ide::Outline*& outline) {
+  outline = nullptr;
   ide::LoadOptions load;
   load.includeDirs = includeDirs;
   ide::LoadStatus status = shell.OpenFile(file, load);
-  for (const std::string& warning : status.warnings) std::cerr << "warning: " << warning << '\n';
+  PrintLoadWarnings(status.warnings, std::cerr);
   if (!status) {
     std::cerr << status.Message() << '\n';
     return kExitUsage;
@@ -36,6 +41,13 @@ int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& 
     return kExitFailure;
   }
   return -1;
+}
+
+int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& file,
+              const std::vector<std::string>& includeDirs, const ide::Outline*& outline) {
+  outline = nullptr;
+  int failed = StartIde(shell, command);
+  return failed >= 0 ? failed : OpenProgram(shell, file, includeDirs, outline);
 }
 
 int MarkLines(ide::shell::Shell& shell, const ide::Outline& outline, const std::string& file,

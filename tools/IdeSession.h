@@ -12,6 +12,15 @@ namespace olvcli {
 // The add-in's tool DLL as the IDE names it.
 extern const char kAddinDll[];
 
+// Starts `shell` and loads the add-in. Returns -1, or the exit code after a
+// message naming `command`.
+int StartIde(ide::shell::Shell& shell, const char* command);
+// Opens `file` in the started IDE (in place of the application open);
+// load warnings go to standard error as LoadWarnings.h says. Returns -1 with
+// `outline` set, or the exit code after a message naming the file.
+int OpenProgram(ide::shell::Shell& shell, const std::string& file, const std::vector<std::string>& includeDirs,
+                const ide::Outline*& outline);
+
 // Starts `shell`, loads the add-in and opens `file` (libraries found through
 // `includeDirs`); load warnings go to standard error. Returns the exit code to
 // end the command with (after an error message naming `command` or the file),

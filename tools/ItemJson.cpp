@@ -47,12 +47,17 @@ std::string JsonText(std::string_view bytes, const TextEncoding* encoding) {
   return JsonUtf8String(encoding->ToUtf8(bytes));
 }
 
-std::string FormatItemJson(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding) {
+std::string FormatItemJson(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding,
+                           TypeNameFn typeName) {
   std::string out = "{\"file\":";
   out += JsonString(outline.File(item).path);
   out += ",\"line\":" + std::to_string(outline.Line(item));
   out += ",\"level\":" + std::to_string(outline.Level(item));
   out += ",\"type\":" + std::to_string(outline.Type(item));
+  if (typeName != nullptr) {
+    const char* name = typeName(outline.Type(item));
+    out += ",\"type_name\":" + (name != nullptr ? JsonString(name) : std::string("null"));
+  }
   out += ",\"title\":" + JsonText(outline.Title(item), encoding);
   out += ",\"text\":" + JsonText(outline.Text(item), encoding);
   out += ",\"name\":" + JsonText(outline.Name(item), encoding);

@@ -24,8 +24,12 @@ std::string JsonUtf8String(std::string_view utf8);
 std::string JsonText(std::string_view bytes, const TextEncoding* encoding);
 
 // {"file":..,"line":..,"level":..,"type":..,"title":..,"text":..,"name":..,
-//  "object_class":..,"included":..,"including":..} for one item.
-// The texts go through `encoding` when one is given and set.
-std::string FormatItemJson(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding = nullptr);
+//  "object_class":..,"included":..,"including":..} for one item, with
+// "type_name" after "type" when `typeName` is given (it names a type code,
+// or gives nullptr for null). The texts go through `encoding` when one is
+// given and set.
+using TypeNameFn = const char* (*)(int type);
+std::string FormatItemJson(const ide::Outline& outline, ide::ItemId item, const TextEncoding* encoding = nullptr,
+                           TypeNameFn typeName = nullptr);
 
 }  // namespace olvcli

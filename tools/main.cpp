@@ -7,6 +7,7 @@
 
 #include "BinaryStdio.h"
 #include "Commands.h"
+#include "LoadWarnings.h"
 #include "StandardStreams.h"
 #include "TraceOption.h"
 
@@ -28,15 +29,21 @@ int Run(int argc, char** argv) {
   // Set before the subcommands are added, which copy it.
   app.allow_windows_style_options(false);
   app.require_subcommand(1);
+  // The front end's own options may also follow the command's.
+  app.fallthrough();
+  app.set_version_flag("-V,--version", "olvaren " OLVAREN_VERSION);
   olvcli::CommandResult result;
   for (olvcli::AddCommandFn add : kCommands) add(app, result);
   bool trace = false;
   olvcli::AddTraceOption(app, trace);
+  olvcli::AddQuietOption(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);  // prints the message and the usage hint to stderr

@@ -24,7 +24,11 @@ list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/TextEncodingWin32\\.cpp$")
 list(FILTER FRONTEND_SOURCES EXCLUDE REGEX "/MultibyteCodePage(Win32)?\\.cpp$")
 add_library(olvaren_frontend_objects OBJECT ${FRONTEND_SOURCES} ${ROOT}/tools/TextEncodingWin32.cpp
   ${ROOT}/tools/MultibyteCodePageWin32.cpp)
-target_include_directories(olvaren_frontend_objects PRIVATE ${FRONTEND_INCLUDES})
+include(${ROOT}/scripts/cmake/Version.cmake)
+include(${ROOT}/scripts/cmake/ItemTypeNames.cmake)
+olvaren_item_type_names(${ROOT}/ide/outline/ItemTypes.h ${CMAKE_CURRENT_BINARY_DIR})
+target_include_directories(olvaren_frontend_objects PRIVATE ${FRONTEND_INCLUDES} ${CMAKE_CURRENT_BINARY_DIR})
+target_compile_definitions(olvaren_frontend_objects PRIVATE OLVAREN_VERSION="${OLVAREN_VERSION}")
 
 set(SUPPORT ${ROOT}/tests/support)
 add_library(olvaren_frontend_test_support OBJECT ${SUPPORT}/ChildProcessWin32.cpp ${SUPPORT}/RunOlvarenWin32.cpp
@@ -42,6 +46,8 @@ olvaren_win_test(frontend_tests
   ${FRONTEND_TESTS}/CodePageReference.cpp
   ${FRONTEND_TESTS}/CommandLineTest.cpp
   ${FRONTEND_TESTS}/CommandLineWin32Test.cpp
+  ${FRONTEND_TESTS}/GlobTest.cpp
+  ${ROOT}/tools/Codebase.cpp
   ${ROOT}/tools/TextEncoding.cpp
   ${ROOT}/tools/TextEncodingWin32.cpp
   ${ROOT}/tools/CodePageNames.cpp

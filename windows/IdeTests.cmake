@@ -100,3 +100,5 @@ olvaren_ide_test(session_tests ${SESSION_TESTS}/SessionCommandTest.cpp ${SESSION
   LIBS olvide ${WIN32_LIBS})
 target_include_directories(session_tests PRIVATE ${IDE}/shell)
 add_dependencies(session_tests olvaren)
+olvaren_ide_test(codebase_tests ${TESTS}/codebase/CodebaseCommandTest.cpp ${RUN_FRONT_END} LIBS ${ADDIN_TEST_LIBS})
+add_dependencies(codebase_tests olvaren)

@@ -134,11 +134,11 @@ TEST_F(FindCommandTest, OutlineJsonLines) {
     lines.push_back(r.out.substr(start, end - start));
   ASSERT_GT(lines.size(), 40u);
   EXPECT_EQ(lines[0],
-            "{\"file\":\"search.app\",\"line\":1,\"level\":0,\"type\":29,\"title\":\"Application Description\","
+            "{\"file\":\"search.app\",\"line\":1,\"level\":0,\"type\":29,\"type_name\":\"Application\",\"title\":\"Application Description\","
             "\"text\":\"Search test: widget maker\",\"name\":\"\",\"object_class\":\"\",\"included\":false,"
             "\"including\":null}");
   // a library item, and a text with a line break and a tab
-  EXPECT_NE(r.out.find("{\"file\":\"search_lib.apl\",\"line\":7,\"level\":4,\"type\":33,\"title\":\"Number\","
+  EXPECT_NE(r.out.find("{\"file\":\"search_lib.apl\",\"line\":7,\"level\":4,\"type\":33,\"type_name\":\"ConstantDecl\",\"title\":\"Number\","
                        "\"text\":\"LIB_WIDGET_Max = 9\",\"name\":\"LIB_WIDGET_Max\",\"object_class\":\"\","
                        "\"included\":true,\"including\":\"search_lib.apl\"}"),
             std::string::npos);
