@@ -54,7 +54,14 @@ protected:
     for (int i = 0; i < saves; ++i) {
       const std::string value = std::to_string(i);
       const std::string own = "w" + std::to_string(id);
-      if (!save((own + "_" + value).c_str(), value.c_str()) || !save(own.c_str(), value.c_str())) return 11;
+      // A save gives up when the other writer holds the lock for 2 s (a
+      // slow disk under load); the user's next search saves again.
+      auto saved = [&](const std::string& name) {
+        for (int attempt = 0; attempt < 5; ++attempt)
+          if (save(name.c_str(), value.c_str())) return true;
+        return false;
+      };
+      if (!saved(own + "_" + value) || !saved(own)) return 11;
       pugi::xml_document doc;
       if (!doc.load_file(SettingsFile().c_str())) return 12;
       pugi::xml_node root = doc.child("everything");
