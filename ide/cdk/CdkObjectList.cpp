@@ -1,13 +1,35 @@
 // CGObjectList: the ordered list of CDK items that a finder fills; it owns
 // its entries. They stand in one array whose places a list filled again
-// reuses, so a walk that lists children item after item allocates only
-// while its lists grow.
+// reuses; a list destroyed leaves its array to the next list made, so a walk
+// that lists children item after item allocates only while its lists grow.
 #include "CdkAccess.h"
+
+#include <utility>
+
+namespace {
+// Arrays of destroyed lists, the most recent last (nested walks make and
+// destroy lists in stack order). Never freed, so a list destroyed while
+// statics are destroyed still finds it.
+constexpr size_t kMaxSpare = 16;
+std::vector<std::vector<CGItem>>& Spare() {
+  static auto* spare = new std::vector<std::vector<CGItem>>();
+  return *spare;
+}
+}  // namespace
 
 IMPLEMENT_DYNAMIC(CGObjectList, CObject)
 
-CGObjectList::CGObjectList() : m_nCount(0) {}
-CGObjectList::~CGObjectList() {}
+CGObjectList::CGObjectList() : m_nCount(0) {
+  std::vector<std::vector<CGItem>>& spare = Spare();
+  if (spare.empty()) return;
+  m_entries.swap(spare.back());
+  spare.pop_back();
+}
+
+CGObjectList::~CGObjectList() {
+  std::vector<std::vector<CGItem>>& spare = Spare();
+  if (m_entries.capacity() != 0 && spare.size() < kMaxSpare) spare.push_back(std::move(m_entries));
+}
 
 void CGObjectList::RemoveAll() { m_nCount = 0; }
 
