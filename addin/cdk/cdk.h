@@ -87,6 +87,7 @@ public:
     int EnumChildObjects(CGObjectList& list, int nReserved, int nTypeFilter) const;
 
 protected:
+    friend class CGObjectListAccess;   // the CDK fills list entries in place
     HOUTLINE m_hOutline;
     HITEM m_hItem;
 };

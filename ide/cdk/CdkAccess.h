@@ -16,7 +16,17 @@ class CGStringAccess {
 // Fills CDK lists in place: an entry reuses a place of the list's array.
 class CGObjectListAccess {
  public:
-  static void Add(CGObjectList& list, HOUTLINE hOutline, HITEM hItem);
+  static void Add(CGObjectList& list, HOUTLINE hOutline, HITEM hItem) {
+    const size_t index = static_cast<size_t>(list.m_nCount);
+    if (index < list.m_entries.size()) {
+      CGItem& entry = list.m_entries[index];
+      entry.m_hOutline = hOutline;
+      entry.m_hItem = hItem;
+    } else {
+      list.m_entries.emplace_back(hOutline, hItem);
+    }
+    ++list.m_nCount;
+  }
 };
 
 namespace cdk {

@@ -38,12 +38,3 @@ void CGObjectList::AddTail(CGItem* item) {
   CGObjectListAccess::Add(*this, item->GetOutline(), item->GetItem());
   delete item;
 }
-
-void CGObjectListAccess::Add(CGObjectList& list, HOUTLINE hOutline, HITEM hItem) {
-  const size_t index = static_cast<size_t>(list.m_nCount);
-  if (index < list.m_entries.size())
-    list.m_entries[index] = CGItem(hOutline, hItem);
-  else
-    list.m_entries.emplace_back(hOutline, hItem);
-  ++list.m_nCount;
-}
