@@ -230,10 +230,13 @@ TEST_F(TreeTest, AnItemWithChildrenAnnouncedExpandsBeforeTheyAreThere) {
   ASSERT_FALSE(Notes().empty());
   EXPECT_EQ(static_cast<UINT>(Notes()[0].code), TVN_ITEMEXPANDINGA);
   EXPECT_EQ(Notes()[0].newItem, lazy);
-  // Children inserted later are walked as any others.
+  // Children inserted later are walked as any others; expanded (again: an
+  // expansion that found no children may leave the item collapsed), the
+  // first of them is the next visible item.
   HTREEITEM c1 = Insert(lazy, TVI_LAST, "c1");
   Insert(lazy, TVI_LAST, "c2");
   EXPECT_EQ(Children(lazy), "c1,c2");
+  TreeView_Expand(tree_, lazy, TVE_EXPAND);
   EXPECT_EQ(TreeView_GetNextItem(tree_, lazy, TVGN_NEXTVISIBLE), c1);
 }
 
