@@ -2,8 +2,12 @@
 // loaded, from the key press to the item the IDE shows, over many
 // identifiers of a generated outline (deep scopes, long chains of base
 // classes, large global sections). Prints the median and the 99th percentile
-// per kind of identifier and over all of them.
+// per kind of identifier and over all of them, in wall time and in this
+// thread's CPU time (steadier on a shared machine; the target is a p99 of at
+// most 2 ms CPU), and what one declaration of the global sections costs a
+// search for a name found only there.
 #include <stdlib.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -112,6 +116,12 @@ void Generate(const std::string& path, std::vector<Probe>& probes) {
   std::fclose(out);
 }
 
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
+}
+
 double Percentile(std::vector<double> v, double p) {
   if (v.empty()) return 0;
   std::sort(v.begin(), v.end());
@@ -157,9 +167,9 @@ int main(int argc, char** argv) {
   }
 
   std::vector<std::string> kinds;
-  std::vector<std::vector<double>> times;
+  std::vector<std::vector<double>> times, cpuTimes;
   std::vector<int> jumped;
-  std::vector<double> all;
+  std::vector<double> all, allCpu;
   for (int round = 0; round < rounds; ++round) {
     for (size_t p = 0; p < probes.size(); ++p) {
       if (items[p] == 0) continue;
@@ -167,27 +177,43 @@ int main(int argc, char** argv) {
       if (k == kinds.size()) {
         kinds.push_back(probes[p].kind);
         times.emplace_back();
+        cpuTimes.emplace_back();
         jumped.push_back(0);
       }
       shell.BeginEdit(items[p], probes[p].caret);
       ide::ItemHandle before = shell.CurrentItem();
+      const double cpu0 = ThreadCpuMs();
       auto start = std::chrono::steady_clock::now();
       shell.PressKey(VK_F2);
       auto end = std::chrono::steady_clock::now();
+      const double cpu = ThreadCpuMs() - cpu0;
       double ms = std::chrono::duration<double, std::milli>(end - start).count();
       times[k].push_back(ms);
       all.push_back(ms);
+      cpuTimes[k].push_back(cpu);
+      allCpu.push_back(cpu);
       if (shell.CurrentItem() != before) {
         if (round == 0) ++jumped[k];
         shell.PressKey(VK_F2, ide::shell::kModCtrl);  // back, so the history stays short
       }
     }
   }
-  std::printf("%-30s %8s %8s %10s %10s\n", "identifier", "jumps", "runs", "median ms", "p99 ms");
+  std::printf("%-30s %8s %8s %10s %10s %10s %10s\n", "identifier", "jumps", "runs", "median ms", "p99 ms",
+              "CPU med", "CPU p99");
   for (size_t k = 0; k < kinds.size(); ++k)
-    std::printf("%-30s %8d %8zu %10.3f %10.3f\n", kinds[k].c_str(), jumped[k], times[k].size(),
-                Percentile(times[k], 0.5), Percentile(times[k], 0.99));
-  std::printf("%-30s %8s %8zu %10.3f %10.3f\n", "all", "", all.size(), Percentile(all, 0.5), Percentile(all, 0.99));
+    std::printf("%-30s %8d %8zu %10.3f %10.3f %10.3f %10.3f\n", kinds[k].c_str(), jumped[k], times[k].size(),
+                Percentile(times[k], 0.5), Percentile(times[k], 0.99), Percentile(cpuTimes[k], 0.5),
+                Percentile(cpuTimes[k], 0.99));
+  std::printf("%-30s %8s %8zu %10.3f %10.3f %10.3f %10.3f\n", "all", "", all.size(), Percentile(all, 0.5),
+              Percentile(all, 0.99), Percentile(allCpu, 0.5), Percentile(allCpu, 0.99));
+  const double p99 = Percentile(allCpu, 0.99);
+  std::printf("CPU p99 over all jumps: %.3f ms (target <= 2 ms: %s)\n", p99, p99 <= 2.0 ? "met" : "NOT met");
+  // A name found only in the globals is compared with every declaration of
+  // the global sections on the way.
+  const size_t globalKind = std::find(kinds.begin(), kinds.end(), "global (last)") - kinds.begin();
+  if (globalKind < kinds.size())
+    std::printf("global search: %.1f ns CPU per declaration of the global sections (%d declarations)\n",
+                Percentile(cpuTimes[globalKind], 0.5) * 1e6 / (kGlobals + kConstants), kGlobals + kConstants);
   shell.Exit();
   unlink(path.c_str());
   std::string settings = std::string(folder) + "/Olvaren.xml";

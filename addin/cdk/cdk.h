@@ -8,6 +8,8 @@
 #include <afxtempl.h>
 #include <windows.h>
 
+#include <vector>
+
 #ifndef CDKAPI
 #ifdef _WIN32
 #define CDKAPI  // imported from cdki42.dll through its import library
@@ -23,7 +25,8 @@ typedef DWORD HITEM;
 class CGApplication;
 class CGObjectList;
 
-// A string result of the CDK, read as NUL-terminated text.
+// A string result of the CDK, read as NUL-terminated text. A short text is
+// held inside the object, a longer one in a heap copy.
 class CDKAPI CGString
 {
 public:
@@ -33,14 +36,18 @@ public:
     CGString& operator=(const CGString& other);
     ~CGString();
 
-    operator const char*() const;
-    const char* GetText() const;
-    int GetLength() const;
-    BOOL IsEmpty() const;
+    operator const char*() const { return m_pszText; }
+    const char* GetText() const { return m_pszText; }
+    int GetLength() const { return m_nLength; }
+    BOOL IsEmpty() const { return m_nLength == 0 ? TRUE : FALSE; }
 
 private:
     friend class CGStringAccess;   // the CDK fills results from its own bytes
-    CString m_text;
+    enum { kInlineLength = 95 };   // texts up to this length need no heap copy
+    void Assign(const char* text, int nLength);
+    char* m_pszText;               // m_szInline, or the heap copy
+    int m_nLength;
+    char m_szInline[kInlineLength + 1];
 };
 
 // One (outline, item) pair. Default-constructed it refers to nothing and
@@ -80,6 +87,7 @@ public:
     int EnumChildObjects(CGObjectList& list, int nReserved, int nTypeFilter) const;
 
 protected:
+    friend class CGObjectListAccess;   // the CDK fills list entries in place
     HOUTLINE m_hOutline;
     HITEM m_hItem;
 };
@@ -141,18 +149,29 @@ public:
     CGObjectList();
     virtual ~CGObjectList();
 
-    int GetCount() const;
-    BOOL IsEmpty() const;
-    POSITION GetHeadPosition() const;
-    CGItem* GetNext(POSITION& pos) const;
-    CGItem* GetHead() const;
+    int GetCount() const { return m_nCount; }
+    BOOL IsEmpty() const { return m_nCount == 0 ? TRUE : FALSE; }
+    // Positions run over the entries in order; NULL past the last.
+    POSITION GetHeadPosition() const { return m_nCount == 0 ? NULL : ToPosition(0); }
+    CGItem* GetNext(POSITION& pos) const
+    {
+        INT_PTR index = reinterpret_cast<INT_PTR>(pos) - 1;
+        pos = index + 1 < m_nCount ? ToPosition(index + 1) : NULL;
+        return const_cast<CGItem*>(&m_entries[static_cast<size_t>(index)]);
+    }
+    CGItem* GetHead() const { return m_nCount == 0 ? NULL : const_cast<CGItem*>(&m_entries[0]); }
     void RemoveAll();
     void AddTail(CGItem* item);   // takes ownership (used by the CDK)
 
 private:
+    friend class CGObjectListAccess;   // the CDK appends entries in place
     CGObjectList(const CGObjectList&);
     CGObjectList& operator=(const CGObjectList&);
-    CList<CGItem*, CGItem*> m_items;
+    static POSITION ToPosition(INT_PTR index) { return reinterpret_cast<POSITION>(index + 1); }
+    // The entries, one contiguous array whose places are reused when the
+    // list is filled again; the first m_nCount are in the list.
+    std::vector<CGItem> m_entries;
+    int m_nCount;
 };
 
 // The notification groups and codes of CGNotificationInterface::OnNotification;

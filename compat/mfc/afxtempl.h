@@ -29,6 +29,7 @@ class CList : public CObject {
   ~CList() override {
     RemoveAll();
     ASSERT(m_nCount == 0);
+    if (m_pBlocks != NULL) m_pBlocks->FreeDataChain();
   }
 
   INT_PTR GetCount() const { return m_nCount; }
@@ -92,12 +93,18 @@ class CList : public CObject {
     while (pos != NULL) AddTail(pNewList->GetNext(pos));
   }
 
+  // Empties the list. Its node blocks stay for the elements added next (the
+  // first of them gets the old head's node) and are freed with the list.
   void RemoveAll() {
-    for (CNode* pNode = m_pNodeHead; pNode != NULL; pNode = pNode->pNext) pNode->data.~TYPE();
+    for (CNode* pNode = m_pNodeTail; pNode != NULL;) {
+      CNode* pPrev = pNode->pPrev;
+      pNode->data.~TYPE();
+      pNode->pNext = m_pNodeFree;
+      m_pNodeFree = pNode;
+      pNode = pPrev;
+    }
     m_nCount = 0;
-    m_pNodeHead = m_pNodeTail = m_pNodeFree = NULL;
-    if (m_pBlocks != NULL) m_pBlocks->FreeDataChain();
-    m_pBlocks = NULL;
+    m_pNodeHead = m_pNodeTail = NULL;
   }
 
   POSITION GetHeadPosition() const { return ToPosition(m_pNodeHead); }
@@ -219,7 +226,6 @@ class CList : public CObject {
     m_pNodeFree = pNode;
     m_nCount--;
     ASSERT(m_nCount >= 0);
-    if (m_nCount == 0) RemoveAll();  // no more elements: give the blocks back
   }
 
   CNode* m_pNodeHead = NULL;

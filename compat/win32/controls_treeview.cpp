@@ -3,12 +3,17 @@
 // messages, with TVN_ notifications to the parent through WM_NOTIFY.
 // Item handles are checked: an unknown handle fails the message instead of
 // crashing. Text callbacks (LPSTR_TEXTCALLBACK) are stored as empty text.
+// Items live in blocks of a pool that never move, so a handle is an item's
+// address; a deleted item's place is reused by the next insert, and checking
+// a handle looks at the blocks only.
 #include <commctrl.h>
 
+#include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 #include "controls_register.h"
 #include "controls_util.h"
@@ -29,11 +34,76 @@ struct TreeNode {
   int selectedImage = 0;
   int children = -2;  // -2: not set, computed from the real children
   int integral = 1;
+  bool live = false;  // an inserted item, not a free place of the pool
+};
+
+// The tree's items: blocks of doubling size, free places chained through `next`.
+class NodePool {
+public:
+  TreeNode* New() {
+    if (!free_ && !Grow()) return nullptr;
+    TreeNode* node = free_;
+    free_ = node->next;
+    *node = TreeNode();
+    node->live = true;
+    ++live_;
+    return node;
+  }
+  void Delete(TreeNode* node) {
+    *node = TreeNode();  // gives back the text's memory
+    node->next = free_;
+    free_ = node;
+    --live_;
+  }
+  // An inserted item of this pool (not a free place, nor an address elsewhere).
+  bool Owns(const TreeNode* node) const {
+    const auto at = reinterpret_cast<std::uintptr_t>(node);
+    for (const Block& b : blocks_) {
+      const auto first = reinterpret_cast<std::uintptr_t>(b.nodes.get());
+      if (at < first || at >= first + b.size * sizeof(TreeNode)) continue;
+      return (at - first) % sizeof(TreeNode) == 0 && node->live;
+    }
+    return false;
+  }
+  size_t Live() const { return live_; }
+  template <class F>
+  TreeNode* Find(F match) const {
+    for (const Block& b : blocks_)
+      for (size_t i = 0; i < b.size; ++i)
+        if (b.nodes[i].live && match(b.nodes[i])) return &b.nodes[i];
+    return nullptr;
+  }
+  template <class F>
+  void ForEach(F f) {
+    for (Block& b : blocks_)
+      for (size_t i = 0; i < b.size; ++i)
+        if (b.nodes[i].live) f(b.nodes[i]);
+  }
+
+private:
+  struct Block {
+    std::unique_ptr<TreeNode[]> nodes;
+    size_t size;
+  };
+  bool Grow() {
+    const size_t size = size_t{64} << (blocks_.size() < 12 ? blocks_.size() : 12);
+    TreeNode* nodes = new (std::nothrow) TreeNode[size];
+    if (!nodes) return false;
+    blocks_.push_back(Block{std::unique_ptr<TreeNode[]>(nodes), size});
+    for (size_t i = size; i-- > 0;) {
+      nodes[i].next = free_;
+      free_ = &nodes[i];
+    }
+    return true;
+  }
+  std::vector<Block> blocks_;
+  TreeNode* free_ = nullptr;
+  size_t live_ = 0;
 };
 
 struct TreeState {
   TreeNode root;  // hidden: its children are the top-level items
-  std::unordered_set<TreeNode*> items;
+  NodePool items;
   TreeNode* selected = nullptr;
   HWND notify = nullptr;
   HFONT font = nullptr;
@@ -43,7 +113,7 @@ HTREEITEM Handle(TreeNode* node) { return reinterpret_cast<HTREEITEM>(node); }
 
 TreeNode* Lookup(TreeState* s, LPARAM handle) {
   TreeNode* node = reinterpret_cast<TreeNode*>(handle);
-  return s->items.count(node) ? node : nullptr;
+  return s->items.Owns(node) ? node : nullptr;
 }
 
 void FillItem(TVITEMA* out, TreeNode* node, UINT mask) {
@@ -127,7 +197,7 @@ LRESULT InsertItem(TreeState* s, const TVINSERTSTRUCTA* is) {
     parent = Lookup(s, reinterpret_cast<LPARAM>(is->hParent));
     if (!parent) return 0;
   }
-  TreeNode* node = new (std::nothrow) TreeNode();
+  TreeNode* node = s->items.New();
   if (!node) return 0;
   ApplyItem(node, &is->item, true, (is->item.mask & TVIF_INTEGRAL) ? is->itemex.iIntegral : 1);
   node->state &= ~(TVIS_SELECTED | TVIS_EXPANDEDONCE);
@@ -143,7 +213,6 @@ LRESULT InsertItem(TreeState* s, const TVINSERTSTRUCTA* is) {
     if (sibling && sibling->parent == parent) after = sibling;
   }
   LinkAfter(parent, after, node);
-  s->items.insert(node);
   return reinterpret_cast<LRESULT>(Handle(node));
 }
 
@@ -159,8 +228,7 @@ void RemoveItem(HWND hwnd, TreeState* s, TreeNode* node) {
   NotifyTree(hwnd, s, TVN_DELETEITEMA, TVC_UNKNOWN, node, nullptr, TVIF_HANDLE | TVIF_PARAM);
   if (s->selected == node) s->selected = nullptr;
   Unlink(node);
-  s->items.erase(node);
-  delete node;
+  s->items.Delete(node);
 }
 
 bool Expand(HWND hwnd, TreeState* s, TreeNode* node, UINT code);
@@ -171,8 +239,8 @@ bool DoSelect(HWND hwnd, TreeState* s, TreeNode* node, UINT action) {
   const UINT mask = TVIF_TEXT | TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;
   if (NotifyTree(hwnd, s, TVN_SELCHANGINGA, action, previous, node, mask)) return false;
   if (!IsWindow(hwnd)) return false;
-  if (node && !s->items.count(node)) return false;  // deleted by the notification
-  if (previous && s->items.count(previous)) previous->state &= ~TVIS_SELECTED;
+  if (node && !s->items.Owns(node)) return false;  // deleted by the notification
+  if (previous && s->items.Owns(previous)) previous->state &= ~TVIS_SELECTED;
   s->selected = node;
   if (node) {
     node->state |= TVIS_SELECTED;
@@ -180,8 +248,8 @@ bool DoSelect(HWND hwnd, TreeState* s, TreeNode* node, UINT action) {
     for (TreeNode* p = node->parent; p && p != &s->root; p = p->parent)
       if (!(p->state & TVIS_EXPANDED)) Expand(hwnd, s, p, TVE_EXPAND);
   }
-  NotifyTree(hwnd, s, TVN_SELCHANGEDA, action, previous && s->items.count(previous) ? previous : nullptr,
-             node && s->items.count(node) ? node : nullptr, mask);
+  NotifyTree(hwnd, s, TVN_SELCHANGEDA, action, previous && s->items.Owns(previous) ? previous : nullptr,
+             node && s->items.Owns(node) ? node : nullptr, mask);
   return true;
 }
 
@@ -203,7 +271,7 @@ LRESULT DeleteItem(HWND hwnd, TreeState* s, LPARAM handle) {
       newSelection = node->prev;
   }
   RemoveItem(hwnd, s, node);
-  if (!s->selected && newSelection && s->items.count(newSelection)) DoSelect(hwnd, s, newSelection, TVC_UNKNOWN);
+  if (!s->selected && newSelection && s->items.Owns(newSelection)) DoSelect(hwnd, s, newSelection, TVC_UNKNOWN);
   return TRUE;
 }
 
@@ -222,7 +290,7 @@ bool Expand(HWND hwnd, TreeState* s, TreeNode* node, UINT code) {
     const bool announce = !(node->state & TVIS_EXPANDEDONCE);
     const UINT mask = TVIF_HANDLE | TVIF_PARAM | TVIF_STATE | TVIF_TEXT;
     if (announce && NotifyTree(hwnd, s, TVN_ITEMEXPANDINGA, TVE_EXPAND, nullptr, node, mask)) return false;
-    if (!s->items.count(node)) return false;
+    if (!s->items.Owns(node)) return false;
     node->state |= TVIS_EXPANDED | TVIS_EXPANDEDONCE;
     if (announce) NotifyTree(hwnd, s, TVN_ITEMEXPANDEDA, TVE_EXPAND, nullptr, node, mask);
     return true;
@@ -268,9 +336,8 @@ LRESULT GetNextItem(TreeState* s, WPARAM code, LPARAM handle) {
     case TVGN_CARET:
       return reinterpret_cast<LRESULT>(s->selected);
     case TVGN_DROPHILITE:
-      for (TreeNode* node : s->items)
-        if (node->state & TVIS_DROPHILITED) return reinterpret_cast<LRESULT>(node);
-      return 0;
+      return reinterpret_cast<LRESULT>(
+          s->items.Find([](const TreeNode& node) { return (node.state & TVIS_DROPHILITED) != 0; }));
     case TVGN_LASTVISIBLE:
       return s->root.firstChild ? reinterpret_cast<LRESULT>(LastVisibleUnder(s, &s->root)) : 0;
     default:
@@ -312,7 +379,7 @@ LRESULT SelectItem(HWND hwnd, TreeState* s, WPARAM code, LPARAM handle) {
     case TVGN_CARET:
       return DoSelect(hwnd, s, node, TVC_UNKNOWN) ? TRUE : FALSE;
     case TVGN_DROPHILITE:
-      for (TreeNode* other : s->items) other->state &= ~TVIS_DROPHILITED;
+      s->items.ForEach([](TreeNode& other) { other.state &= ~TVIS_DROPHILITED; });
       if (node) node->state |= TVIS_DROPHILITED;
       return TRUE;
     case TVGN_FIRSTVISIBLE:
@@ -408,7 +475,6 @@ LRESULT CALLBACK TreeViewWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY:
       SetControlState<TreeState>(hwnd, nullptr);
-      for (TreeNode* node : s->items) delete node;
       delete s;
       return DefWindowProcA(hwnd, msg, wParam, lParam);
 
@@ -445,7 +511,7 @@ LRESULT CALLBACK TreeViewWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
       return node && Expand(hwnd, s, node, static_cast<UINT>(wParam)) ? TRUE : FALSE;
     }
     case TVM_GETCOUNT:
-      return static_cast<LRESULT>(s->items.size());
+      return static_cast<LRESULT>(s->items.Live());
     case TVM_GETNEXTITEM:
       return GetNextItem(s, wParam, lParam);
     case TVM_SELECTITEM:

@@ -13,6 +13,22 @@ class CGStringAccess {
   static CGString Make(const char* text, int nLength);
 };
 
+// Fills CDK lists in place: an entry reuses a place of the list's array.
+class CGObjectListAccess {
+ public:
+  static void Add(CGObjectList& list, HOUTLINE hOutline, HITEM hItem) {
+    const size_t index = static_cast<size_t>(list.m_nCount);
+    if (index < list.m_entries.size()) {
+      CGItem& entry = list.m_entries[index];
+      entry.m_hOutline = hOutline;
+      entry.m_hItem = hItem;
+    } else {
+      list.m_entries.emplace_back(hOutline, hItem);
+    }
+    ++list.m_nCount;
+  }
+};
+
 namespace cdk {
 
 // The IDE, asked once per module rather than once per call.
@@ -44,9 +60,10 @@ inline const ide::Outline* Resolve(HOUTLINE hOutline, HITEM hItem, ide::ItemId& 
   return o;
 }
 
-// A new list entry for an item; taken from the entries that emptied lists
-// gave back, so a walk that lists children item after item allocates once.
-CGItem* NewListEntry(HOUTLINE hOutline, HITEM hItem);
+// Appends an entry for the item to the list.
+inline void AddListEntry(CGObjectList& list, HOUTLINE hOutline, HITEM hItem) {
+  CGObjectListAccess::Add(list, hOutline, hItem);
+}
 
 inline HITEM HandleOf(ide::ItemId id) { return ide::ToItemHandle(id); }
 

@@ -45,7 +45,7 @@ BOOL CGApplication::GetNextMarked(const CGItem& current, CGItem& item) const {
 
 int CGApplication::GetMarkedItems(CGObjectList& list) const {
   list.RemoveAll();
-  for (ide::ItemHandle m : Marked(*this)) list.AddTail(cdk::NewListEntry(m_hOutline, m));
+  for (ide::ItemHandle m : Marked(*this)) cdk::AddListEntry(list, m_hOutline, m);
   return list.GetCount();
 }
 

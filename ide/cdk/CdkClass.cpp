@@ -15,7 +15,7 @@ int CGClass::EnumBaseClasses(CGObjectList& list) const {
   ide::ItemId id = cdk::ItemOf(m_hOutline, m_hItem);
   if (id == ide::kNoItem) return 0;
   for (ide::ItemId entry : cdk::BaseClassEntries(*cdk::OutlineOf(m_hOutline), id))
-    list.AddTail(cdk::NewListEntry(m_hOutline, cdk::HandleOf(entry)));
+    cdk::AddListEntry(list, m_hOutline, cdk::HandleOf(entry));
   return list.GetCount();
 }
 

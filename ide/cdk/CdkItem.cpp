@@ -143,7 +143,7 @@ int CGItem::EnumChildObjects(CGObjectList& list, int /*nReserved*/, int nTypeFil
   for (ide::ItemId c = o->FirstChild(id); c != ide::kNoItem; c = o->NextSibling(c)) {
     int type = o->Type(c);
     if (nTypeFilter == 0 ? type != cdk::kCommentType : type == nTypeFilter)
-      list.AddTail(cdk::NewListEntry(m_hOutline, cdk::HandleOf(c)));
+      cdk::AddListEntry(list, m_hOutline, cdk::HandleOf(c));
   }
   return list.GetCount();
 }

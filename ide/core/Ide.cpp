@@ -23,12 +23,24 @@ Ide& Ide::Instance() {
   return ide;
 }
 
+// The observers of the moment the change happens are told, in the order they
+// came; one removed while others are told is not told any more (its place is
+// emptied, and the list closes up once no notification runs), one added is
+// told of the next change only.
 template <class F>
 void Ide::Notify(F f) {
-  // Copy: an observer may add or remove observers while being told.
-  std::vector<IdeObserver*> observers = observers_;
-  for (IdeObserver* o : observers)
-    if (std::find(observers_.begin(), observers_.end(), o) != observers_.end()) f(*o);
+  struct Running {
+    Ide& ide;
+    explicit Running(Ide& i) : ide(i) { ++ide.notifying_; }
+    ~Running() {
+      if (--ide.notifying_ != 0 || !ide.emptied_) return;
+      ide.observers_.erase(std::remove(ide.observers_.begin(), ide.observers_.end(), nullptr), ide.observers_.end());
+      ide.emptied_ = false;
+    }
+  } running(*this);
+  const size_t count = observers_.size();
+  for (size_t i = 0; i < count; ++i)
+    if (IdeObserver* o = observers_[i]) f(*o);
 }
 
 void Ide::Reset() {
@@ -342,7 +354,13 @@ void Ide::AddObserver(IdeObserver* o) {
 }
 
 void Ide::RemoveObserver(IdeObserver* o) {
-  observers_.erase(std::remove(observers_.begin(), observers_.end(), o), observers_.end());
+  if (o == nullptr) return;
+  if (notifying_ == 0) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), o), observers_.end());
+    return;
+  }
+  for (IdeObserver*& entry : observers_)
+    if (entry == o) entry = nullptr, emptied_ = true;
 }
 
 }  // namespace ide

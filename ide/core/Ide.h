@@ -189,7 +189,9 @@ private:
   OutlineHandle currentOutline_ = 0;
   ItemHandle currentItem_ = 0;
   void* mainWindow_ = nullptr;
-  std::vector<IdeObserver*> observers_;
+  std::vector<IdeObserver*> observers_;  // in order; nullptr: removed while notifying
+  int notifying_ = 0;     // notifications running (they may nest)
+  bool emptied_ = false;  // places emptied while notifying, to be closed up
 };
 
 }  // namespace ide

@@ -68,12 +68,6 @@ const OutlineIndex& Outline::Index() const {
 
 detail::Spans Outline::SpansOf(const detail::ItemRec& it) const { return detail::UnpackSpans(it, longSpans_); }
 
-ItemId Outline::FirstChild(ItemId i) const {
-  // Items are in outline order: a first child directly follows its parent.
-  if (!Valid(i) || i + 1 >= items_.size()) return kNoItem;
-  return items_[i + 1].parent == i ? i + 1 : kNoItem;
-}
-
 ItemId Outline::LastChild(ItemId i) const {
   ItemId c = FirstChild(i);
   if (c == kNoItem) return kNoItem;

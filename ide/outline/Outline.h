@@ -138,7 +138,10 @@ class Outline {
   size_t Count() const { return items_.size(); }
   ItemId Root() const { return items_.empty() ? kNoItem : 0; }
   ItemId Parent(ItemId i) const { return Valid(i) ? items_[i].parent : kNoItem; }
-  ItemId FirstChild(ItemId i) const;
+  // Items are in outline order: a first child directly follows its parent.
+  ItemId FirstChild(ItemId i) const {
+    return Valid(i) && i + 1 < items_.size() && items_[i + 1].parent == i ? i + 1 : kNoItem;
+  }
   ItemId NextSibling(ItemId i) const { return Valid(i) ? items_[i].next : kNoItem; }
   ItemId PrevSibling(ItemId i) const;
   ItemId LastChild(ItemId i) const;

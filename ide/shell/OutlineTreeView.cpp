@@ -27,23 +27,41 @@ void OutlineTreeView::Clear() {
   outline_ = 0;
 }
 
+HTREEITEM OutlineTreeView::Insert(ItemId id, HTREEITEM parent) {
+  const ide::Outline* model = Ide::Instance().GetOutline(outline_);
+  std::string text = TreeText(*model, id);
+  TVINSERTSTRUCTA ins{};
+  ins.hParent = parent;
+  ins.hInsertAfter = TVI_LAST;
+  ins.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN;
+  ins.item.pszText = text.data();
+  ins.item.lParam = static_cast<LPARAM>(ToItemHandle(id));
+  ins.item.cChildren = model->FirstChild(id) == kNoItem ? 0 : 1;
+  return treeItems_[id] = reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
+}
+
 void OutlineTreeView::Fill(OutlineHandle outline) {
   Clear();
   const ide::Outline* model = Ide::Instance().GetOutline(outline);
   if (tree_ == nullptr || model == nullptr) return;
   outline_ = outline;
   treeItems_.assign(model->Count(), nullptr);
-  for (ItemId id = 0; id < model->Count(); ++id) {
-    std::string text = TreeText(*model, id);
-    ItemId parent = model->Parent(id);
-    TVINSERTSTRUCTA ins{};
-    ins.hParent = parent == kNoItem ? TVI_ROOT : treeItems_[parent];
-    ins.hInsertAfter = TVI_LAST;
-    ins.item.mask = TVIF_TEXT | TVIF_PARAM;
-    ins.item.pszText = text.data();
-    ins.item.lParam = static_cast<LPARAM>(ToItemHandle(id));
-    treeItems_[id] = reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
-  }
+  if (model->Count() == 0) return;
+  for (ItemId id = 0; id != kNoItem; id = model->NextSibling(id)) Insert(id, TVI_ROOT);
+}
+
+void OutlineTreeView::FillChildren(ItemId parent) {
+  const ide::Outline* model = Ide::Instance().GetOutline(outline_);
+  if (model == nullptr || parent >= treeItems_.size() || treeItems_[parent] == nullptr) return;
+  HTREEITEM parentItem = treeItems_[parent];
+  if (SendMessageA(tree_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parentItem)) != 0) return;
+  for (ItemId id = model->FirstChild(parent); id != kNoItem; id = model->NextSibling(id)) Insert(id, parentItem);
+}
+
+void OutlineTreeView::OnNotify(const NMHDR& header) {
+  if (header.code != TVN_ITEMEXPANDINGA || outline_ == 0) return;
+  const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
+  if (change.action & TVE_EXPAND) FillChildren(ToItemId(static_cast<ItemHandle>(change.itemNew.lParam)));
 }
 
 HTREEITEM OutlineTreeView::TreeItemOf(ItemHandle item) const {
@@ -67,6 +85,15 @@ ItemHandle OutlineTreeView::CaretItem() const {
 }
 
 bool OutlineTreeView::Select(ItemHandle item) {
+  const ide::Outline* model = Ide::Instance().GetOutline(outline_);
+  const ItemId id = ToItemId(item);
+  if (tree_ != nullptr && model != nullptr && id < treeItems_.size() && treeItems_[id] == nullptr) {
+    std::vector<ItemId> unfilled;  // the ancestors without tree items, nearest first
+    ItemId p = model->Parent(id);
+    for (; p != kNoItem && treeItems_[p] == nullptr; p = model->Parent(p)) unfilled.push_back(p);
+    if (p != kNoItem) FillChildren(p);
+    for (auto a = unfilled.rbegin(); a != unfilled.rend(); ++a) FillChildren(*a);
+  }
   HTREEITEM treeItem = TreeItemOf(item);
   if (tree_ == nullptr || treeItem == nullptr) return false;
   return SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(treeItem)) != 0;

@@ -218,6 +218,7 @@ void Shell::EditClosed(OutlineHandle, ItemHandle) { editor_.Closed(); }
 
 // The IDE's current item follows the tree's caret.
 LRESULT Shell::OutlineTreeNotify(const NMHDR& header) {
+  tree_.OnNotify(header);
   if (header.code == TVN_SELCHANGEDA) {
     const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
     ItemHandle item = static_cast<ItemHandle>(change.itemNew.lParam);

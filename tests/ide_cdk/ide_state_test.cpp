@@ -117,6 +117,51 @@ TEST_F(IdeStateTest, MarksReportAndEditorTellTheObservers) {
                             "EditOpened " + h + "," + S(fAdd), "EditClosed " + h + "," + S(fAdd)}));
 }
 
+// An observer that, told of a report line, removes one observer and adds another.
+class Rearranger : public Recorder {
+public:
+  ide::IdeObserver* remove = nullptr;
+  ide::IdeObserver* add = nullptr;
+  void ReportLineAdded(size_t index) override {
+    Recorder::ReportLineAdded(index);
+    if (remove) ide::Ide::Instance().RemoveObserver(remove);
+    if (add) ide::Ide::Instance().AddObserver(add);
+    remove = add = nullptr;
+  }
+};
+
+// Observers are told in the order they came. One removed while the others
+// are told is not told any more; one added then is told of the next change.
+// Removing the observer being told, or itself, is safe.
+TEST_F(IdeStateTest, ObserversRemovedOrAddedWhileTheOthersAreTold) {
+  Rearranger first;
+  Recorder removed, added;
+  TheIde().AddObserver(&first);
+  TheIde().AddObserver(&removed);
+  first.remove = &removed;
+  first.add = &added;
+  TheIde().AddReportLine("a");
+  EXPECT_EQ(rec_.calls, std::vector<std::string>{"ReportLineAdded 0"});
+  EXPECT_EQ(first.calls, std::vector<std::string>{"ReportLineAdded 0"});
+  EXPECT_TRUE(removed.calls.empty());
+  EXPECT_TRUE(added.calls.empty());
+
+  first.remove = &first;  // itself, while being told
+  TheIde().AddReportLine("b");
+  EXPECT_EQ(added.calls, std::vector<std::string>{"ReportLineAdded 1"});
+  TheIde().AddReportLine("c");
+  EXPECT_EQ(first.calls, (std::vector<std::string>{"ReportLineAdded 0", "ReportLineAdded 1"}));
+  EXPECT_EQ(rec_.calls, (std::vector<std::string>{"ReportLineAdded 0", "ReportLineAdded 1", "ReportLineAdded 2"}));
+  EXPECT_EQ(added.calls, (std::vector<std::string>{"ReportLineAdded 1", "ReportLineAdded 2"}));
+  // Added again after its removal, an observer is told once per change.
+  TheIde().AddObserver(&first);
+  TheIde().AddObserver(&first);
+  TheIde().AddReportLine("d");
+  EXPECT_EQ(first.calls.size(), 3u);
+  TheIde().RemoveObserver(&first);
+  TheIde().RemoveObserver(&added);
+}
+
 TEST_F(IdeStateTest, EditorCaretStaysInTheText) {
   ASSERT_TRUE(TheIde().BeginEdit(h_, Find("Number", "nSum")));
   EXPECT_EQ(TheIde().Edit().text, "Number: nSum");

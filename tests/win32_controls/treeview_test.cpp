@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "controls_support.h"
 
@@ -205,6 +206,60 @@ TEST_F(TreeTest, ExpandAnnouncesOnlyTheFirstTime) {
   EXPECT_TRUE(TreeView_Expand(tree_, a, TVE_EXPAND));
   EXPECT_TRUE(Notes().empty());
   EXPECT_FALSE(TreeView_Expand(tree_, leaf, TVE_EXPAND)) << "nothing to expand";
+}
+
+// An item can say it has children before they are inserted (cChildren = 1):
+// expanding it asks the parent with TVN_ITEMEXPANDING, which may insert them then.
+TEST_F(TreeTest, AnItemWithChildrenAnnouncedExpandsBeforeTheyAreThere) {
+  TVINSERTSTRUCTA is = {};
+  is.hParent = TVI_ROOT;
+  is.hInsertAfter = TVI_LAST;
+  is.item.mask = TVIF_TEXT | TVIF_CHILDREN;
+  is.item.pszText = const_cast<char*>("lazy");
+  is.item.cChildren = 1;
+  HTREEITEM lazy = TreeView_InsertItem(tree_, &is);
+  ASSERT_NE(lazy, nullptr);
+  EXPECT_EQ(TreeView_GetChild(tree_, lazy), nullptr);
+  TVITEMA tv = {};
+  tv.mask = TVIF_CHILDREN;
+  tv.hItem = lazy;
+  ASSERT_TRUE(TreeView_GetItem(tree_, &tv));
+  EXPECT_EQ(tv.cChildren, 1);
+  Notes().clear();
+  TreeView_Expand(tree_, lazy, TVE_EXPAND);
+  ASSERT_FALSE(Notes().empty());
+  EXPECT_EQ(static_cast<UINT>(Notes()[0].code), TVN_ITEMEXPANDINGA);
+  EXPECT_EQ(Notes()[0].newItem, lazy);
+  // Children inserted later are walked as any others; expanded (again: an
+  // expansion that found no children may leave the item collapsed), the
+  // first of them is the next visible item.
+  HTREEITEM c1 = Insert(lazy, TVI_LAST, "c1");
+  Insert(lazy, TVI_LAST, "c2");
+  EXPECT_EQ(Children(lazy), "c1,c2");
+  TreeView_Expand(tree_, lazy, TVE_EXPAND);
+  EXPECT_EQ(TreeView_GetNextItem(tree_, lazy, TVGN_NEXTVISIBLE), c1);
+}
+
+// Handles stay good while others come and go; a deleted item's handle fails.
+TEST_F(TreeTest, HandlesSurviveManyInsertsAndDeletes) {
+  std::vector<HTREEITEM> items;
+  for (int i = 0; i < 5000; ++i) items.push_back(Insert(i % 10 ? items[i - i % 10] : TVI_ROOT, TVI_LAST, "x", i));
+  EXPECT_EQ(TreeView_GetCount(tree_), 5000u);
+  for (int i = 0; i < 5000; i += 20) EXPECT_TRUE(TreeView_DeleteItem(tree_, items[i]));  // with its 9 children
+  EXPECT_EQ(TreeView_GetCount(tree_), 2500u);
+  for (int i = 0; i < 5000; ++i) {
+    TVITEMA tv = {};
+    tv.mask = TVIF_PARAM;
+    tv.hItem = items[i];
+    const bool gone = (i / 10) % 2 == 0;
+    ASSERT_EQ(TreeView_GetItem(tree_, &tv) != FALSE, !gone) << "item " << i;
+    if (!gone) {
+      EXPECT_EQ(tv.lParam, i);
+    }
+  }
+  HTREEITEM again = Insert(TVI_ROOT, TVI_FIRST, "again");
+  EXPECT_EQ(TreeView_GetRoot(tree_), again);
+  EXPECT_EQ(TreeView_GetCount(tree_), 2501u);
 }
 
 // The parent gets TVN_KEYDOWN for the key, then the selection change.

@@ -8,11 +8,19 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
 
 bool IsSpace(char ch) { return isspace(static_cast<unsigned char>(ch)) != 0; }
+
+// Whether p points into the string's characters (or its NUL): such a source
+// must be copied out before the string's buffer is written.
+bool PointsInto(const std::string& str, const char* p) {
+  const char* first = str.data();
+  return std::less_equal<const char*>()(first, p) && std::less_equal<const char*>()(p, first + str.size());
+}
 
 }  // namespace
 
@@ -36,7 +44,10 @@ CString& CString::operator=(const char* pszSrc) {
   if (pszSrc == nullptr) {
     m_str.clear();
   } else {
-    m_str = std::string(pszSrc);  // pszSrc may point into this string
+    if (PointsInto(m_str, pszSrc))
+      m_str = std::string(pszSrc);
+    else
+      m_str.assign(pszSrc);  // in place: the buffer's capacity is kept
   }
   return *this;
 }
@@ -56,7 +67,11 @@ CString& CString::operator+=(const CString& str) {
 }
 
 CString& CString::operator+=(const char* psz) {
-  if (psz != nullptr) m_str += std::string(psz);
+  if (psz == nullptr) return *this;
+  if (PointsInto(m_str, psz))
+    m_str += std::string(psz);
+  else
+    m_str.append(psz);
   return *this;
 }
 
@@ -117,7 +132,10 @@ void CString::SetString(const char* psz, int nLength) {
   if (psz == nullptr || nLength == 0) {
     m_str.clear();
   } else {
-    m_str = std::string(psz, static_cast<size_t>(nLength));
+    if (PointsInto(m_str, psz))
+      m_str = std::string(psz, static_cast<size_t>(nLength));
+    else
+      m_str.assign(psz, static_cast<size_t>(nLength));
   }
 }
 
@@ -126,7 +144,11 @@ void CString::Append(const char* psz) { *this += psz; }
 void CString::Append(const char* psz, int nLength) {
   ASSERT(nLength >= 0);
   if (psz != nullptr && nLength > 0) {
-    m_str += std::string(psz, strnlen(psz, static_cast<size_t>(nLength)));
+    const size_t n = strnlen(psz, static_cast<size_t>(nLength));
+    if (PointsInto(m_str, psz))
+      m_str += std::string(psz, n);
+    else
+      m_str.append(psz, n);
   }
 }
 
@@ -138,9 +160,22 @@ void CString::Format(const char* pszFormat, ...) {
 }
 
 void CString::FormatV(const char* pszFormat, va_list args) {
+  ASSERT(pszFormat != nullptr);
+  // Most results fit a stack buffer: one formatting pass, then one copy into
+  // this string's buffer (after formatting, as the arguments may point into it).
+  char buffer[512];
+  va_list measure;
+  va_copy(measure, args);
+  const int nLength = vsnprintf(buffer, sizeof buffer, pszFormat, measure);
+  va_end(measure);
+  ASSERT(nLength >= 0);
+  if (nLength >= 0 && static_cast<size_t>(nLength) < sizeof buffer) {
+    m_str.assign(buffer, static_cast<size_t>(nLength));
+    return;
+  }
   CString result;
   result.AppendFormatV(pszFormat, args);
-  m_str.swap(result.m_str);  // the arguments may point into this string
+  m_str.swap(result.m_str);
 }
 
 void CString::AppendFormat(const char* pszFormat, ...) {
@@ -152,12 +187,18 @@ void CString::AppendFormat(const char* pszFormat, ...) {
 
 void CString::AppendFormatV(const char* pszFormat, va_list args) {
   ASSERT(pszFormat != nullptr);
+  char small[512];
   va_list measure;
   va_copy(measure, args);
-  int nLength = vsnprintf(nullptr, 0, pszFormat, measure);
+  int nLength = vsnprintf(small, sizeof small, pszFormat, measure);
   va_end(measure);
   ASSERT(nLength >= 0);
-  std::vector<char> buffer(static_cast<size_t>(nLength) + 1);
+  if (nLength < 0) return;
+  if (static_cast<size_t>(nLength) < sizeof small) {
+    m_str.append(small, static_cast<size_t>(nLength));
+    return;
+  }
+  std::vector<char> buffer(static_cast<size_t>(nLength) + 1);  // a long result: a second pass
   vsnprintf(buffer.data(), buffer.size(), pszFormat, args);
   m_str.append(buffer.data(), static_cast<size_t>(nLength));
 }
