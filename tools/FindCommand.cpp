@@ -28,7 +28,7 @@ struct FindOptions {
   std::string file;
   std::string pattern;
   std::vector<std::string> includeDirs;
-  std::vector<std::string> markedLines;  // as given: decimal line numbers
+  std::vector<std::string> markedLines;  // as given: LINE or FILE:LINE
   bool matchCase = false;
   bool wholeWord = false;
   bool ignoreIncludes = false;
@@ -58,21 +58,21 @@ int RunFind(FindOptions& options) {
     std::cerr << "find: the pattern is empty\n";
     return kExitUsage;
   }
-  std::vector<int> markedLines;
+  std::vector<ItemPlace> marked;
   for (const std::string& text : options.markedLines) {
-    int line = 0;
-    if (!ParsePositive(text, line)) {
-      std::cerr << "find: --marked " << text << ": no line number (decimal, lines count from 1)\n";
+    ItemPlace place;
+    if (!ParseItemPlace(text, place)) {
+      std::cerr << "find: --marked " << text << ": no line number (LINE or FILE:LINE, lines count from 1)\n";
       return kExitUsage;
     }
-    markedLines.push_back(line);
+    marked.push_back(place);
   }
 
   ide::shell::Shell shell;
   const ide::Outline* outline = nullptr;
   int started = OpenInIde(shell, "find", options.file, options.includeDirs, outline);
   if (started >= 0) return started;
-  started = MarkLines(shell, *outline, options.file, markedLines, error);
+  started = MarkPlaces(shell, *outline, marked, error);
   if (started >= 0) {
     std::cerr << error << '\n';
     return started;
@@ -138,7 +138,8 @@ void AddFindCommand(CLI::App& app, CommandResult& result) {
                 "Ignore Included Items: skip the items of included libraries");
   cmd->add_flag("--ignore-comments", options->ignoreComments, "Ignore Comments: skip comment items");
   cmd->add_option("--marked", options->markedLines,
-                  "Mark the item that starts on this line of FILE (repeatable) and search only the marked items")
+                  "Mark the item that starts on this line of FILE, or on FILE:LINE of an included library (repeatable), and search "
+                  "only the marked items")
       ->allow_extra_args(false);
   cmd->add_flag("--no-links", options->noLinks, "Print the report lines without the FILE:LINE: of their items");
   AddOutputOptions(cmd, options->output);
