@@ -1,8 +1,9 @@
 // `olvaren session FILE [-I DIR]... [SCRIPT]`: replays a sitting in the
 // stand-in IDE. The IDE starts with the add-in loaded, opens FILE and is
 // activated; then every command of the script is one step of the developer
-// at the keyboard (marks, the inline editor, keys, tool calls, the dialog,
-// IDE events, a second IDE run) or prints what the IDE shows. `expect` makes
+// at the keyboard (marks, the inline editor and the outline editor's edits,
+// the tree's selection, keys, tool calls, the dialog, the report window, IDE
+// events, a second IDE run) or prints what the IDE shows. `expect` makes
 // a script a test. This file holds the command table and the steps.
 #include <sys/stat.h>
 
@@ -806,20 +807,28 @@ void AddSessionCommand(CLI::App& app, CommandResult& result) {
   cmd->footer(
       "The IDE starts with the add-in, opens FILE and is activated; then the script runs one command per line "
       "(blank lines and lines starting with # are skipped):\n"
-      "  mark LINE... | unmark                   mark the items starting on those lines of FILE | clear the marks\n"
+      "  mark PLACE... | unmark                  mark the items starting on those places (LINE of FILE or FILE:LINE "
+      "of a library) | clear the marks\n"
       "  edit LINE[:COL] | caret COL | endedit   open the inline editor (caret as in jump) | move its caret | close it\n"
-      "  type TEXT                               type TEXT key by key into the focused window\n"
+      "  type TEXT                               type TEXT key by key into the focused window (\"TEXT\" keeps its "
+      "blanks)\n"
+      "  commit                                  leave the edited line: the editor's text becomes the item's line\n"
+      "  insert PLACE TEXT | delete PLACE        a new line below the item and its subtree | delete the item\n"
+      "  select PLACE | selection                click the item in the outline tree | print its caret and the marks\n"
       "  key KEYS... | hold KEY N                press keys or chords (F2, ctrl+F2, shift+tab, enter, escape, alt+F4, "
-      "a ...) | hold a key for N repeats (up to 9998)\n"
-      "  tool NAME                               the Tools menu entry NAME (ClassMate, MassFinder)\n"
+      "a ...) | hold a key or chord for N repeats (up to 9998)\n"
+      "  lastkey                                 print whether the last key reached the IDE or a hook took it\n"
+      "  tool NAME | tool \"ARGUMENTS\"            the Tools menu entry NAME (ClassMate, MassFinder) | the whole "
+      "argument string\n"
       "  activate ide|dialog                     make the IDE or the dialog the active window\n"
       "  check NAME on|off | click NAME          set a check box | click a button of the dialog (Match Case, Find!, "
       "Close)\n"
       "  pattern TEXT                            put TEXT into the dialog's pattern field\n"
-      "  event file-read|run-design|run-user|deactivate   raise an IDE event\n"
+      "  event file-read|file-close|run-design|run-user|deactivate   raise an IDE event\n"
       "  restart                                 end the IDE (the add-in saves) and start it again\n"
       "  show | editor | report | dialog | settings   print the shown item | the inline editor | the report window "
       "| the dialog | the settings file\n"
+      "  dblclick N                              double-click line N of the report window: the IDE shows its item\n"
       "  expect TEXT                             fail unless the last printed output contains TEXT");
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("SCRIPT", options->script, "The session script (omitted or -: standard input)");
