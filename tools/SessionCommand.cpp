@@ -431,13 +431,17 @@ bool Session::Commit(const ScriptLine&, std::string& error) {
     return false;
   }
   if (!m_shell->CommitEdit()) {
-    error = "the editor's text holds a line break and cannot be an item's line (the editor stays open)";
+    error = m_shell->IsIncludedItem(ide::Ide::Instance().Edit().item)
+                ? "the line comes from an included library, which the IDE does not edit (the editor stays open)"
+                : "the editor's text holds a line break and cannot be an item's line (the editor stays open)";
     return false;
   }
   m_shell->PumpMessages();
   m_edit = EditPlace();
   return true;
 }
+
+const char kIncludedItem[] = "the item comes from an included library, which the IDE does not edit";
 
 // The outline editor puts the new line below the item and its subtree and
 // shows it, as after Enter at the end of a line and typing.
@@ -448,8 +452,9 @@ bool Session::Insert(const ScriptLine& line, std::string& error) {
   const ide::ItemHandle item = m_shell->InsertItemAfter(ide::ToItemHandle(after), bytes);
   if (item == 0) {
     error = line.words[0] + ": " +
-            (after == m_outline->Root() ? "the application item has no line beside it"
-                                        : "the text cannot be an outline line here (too deep)");
+            (after == m_outline->Root()                        ? "the application item has no line beside it"
+             : m_shell->IsIncludedItem(ide::ToItemHandle(after)) ? kIncludedItem
+                                                               : "the text cannot be an outline line here (too deep)");
     return false;
   }
   m_shell->SelectTreeItem(item);
@@ -461,7 +466,8 @@ bool Session::Delete(const ScriptLine& line, std::string& error) {
   const ide::ItemId item = ItemAtPlace(line.words[0], error);
   if (item == ide::kNoItem) return false;
   if (!m_shell->DeleteItem(ide::ToItemHandle(item))) {
-    error = line.words[0] + ": the application item cannot be deleted";
+    error = line.words[0] + ": " +
+            (m_shell->IsIncludedItem(ide::ToItemHandle(item)) ? kIncludedItem : "the application item cannot be deleted");
     return false;
   }
   if (!m_shell->Editor().IsOpen()) m_edit = EditPlace();

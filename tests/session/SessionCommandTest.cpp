@@ -254,6 +254,20 @@ TEST_F(SessionCommandTest, BadInputOfTheCommandLine) {
   }
 }
 
+// The IDE edits only the file's own items, not those of its libraries.
+TEST_F(SessionCommandTest, ItemsOfIncludedLibrariesAreNotEdited) {
+  for (const char* command : {"insert samples/Olvaren_Lib.apl:106 x", "delete samples/Olvaren_Lib.apl:106"}) {
+    SCOPED_TRACE(command);
+    std::string script = Script(std::string(command) + "\n");
+    ProgramResult r = Run({"session", "samples/Olvaren_Sample.app", script});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find(script + ":1: " + std::string(command, 6) +
+                         ": samples/Olvaren_Lib.apl:106: the item comes from an included library"),
+              std::string::npos)
+        << r.err;
+  }
+}
+
 // find --marked takes the FILE:LINE of a library's item as mark does.
 TEST_F(SessionCommandTest, FindMarksItemsOfIncludedLibraries) {
   ProgramResult r = Run({"find", "samples/Olvaren_Sample.app", "lines", "--marked", "samples/Olvaren_Lib.apl:106"});
