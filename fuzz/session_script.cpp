@@ -1,6 +1,7 @@
 // Fuzz target: reading session scripts. The input is a script; it is read
 // command by command as `olvaren session` reads it, and every command's
-// words go through the key names and the typed characters. A script line
+// words go through the key names and the typed characters, and its text
+// through the unquoting of TEXT arguments. A script line
 // is never longer than the bound nor holds a NUL; words hold no blanks;
 // reading stops with an error only at such a line.
 #include <stddef.h>
@@ -32,6 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       int modifiers = 0;
       if (olvcli::ParseKeyChord(word, vk, modifiers) && vk == 0) abort();
     }
+    // A quoted TEXT comes out shorter than it stands; an unquoted one as it is.
+    std::string value, error;
+    const bool quoted = !line.text.empty() && line.text[0] == '"';
+    if (olvcli::UnquoteText(line.text, value, error)) {
+      if (quoted ? value.size() + 2 > line.text.size() : value != line.text) abort();
+    } else if (!quoted || error.empty()) {
+      abort();
+    }
+    for (size_t w = 0; w <= line.words.size(); ++w)
+      if (olvcli::TextFromWord(line.text, w).size() > line.text.size()) abort();
     for (char c : line.text) {
       UINT vk = 0;
       int modifiers = 0;

@@ -38,7 +38,7 @@ struct FindOptions {
   std::string pattern;
   std::vector<std::string> includeDirs;
   std::vector<std::string> globs;
-  std::vector<std::string> markedLines;  // as given: decimal line numbers
+  std::vector<std::string> markedLines;  // as given: LINE or FILE:LINE
   bool matchCase = false;
   bool wholeWord = false;
   bool ignoreIncludes = false;
@@ -86,12 +86,12 @@ class Search {
     m_style.rule = &m_rule;
     m_style.column = m_options.column;
     for (const std::string& text : m_options.markedLines) {
-      int line = 0;
-      if (!ParsePositive(text, line)) {
-        std::cerr << "find: --marked " << text << ": no line number (decimal, lines count from 1)\n";
+      ItemPlace place;
+      if (!ParseItemPlace(text, place)) {
+        std::cerr << "find: --marked " << text << ": no line number (LINE or FILE:LINE, lines count from 1)\n";
         return kExitUsage;
       }
-      m_markedLines.push_back(line);
+      m_markedLines.push_back(place);
     }
     return -1;
   }
@@ -102,7 +102,7 @@ class Search {
     int started = OpenInIde(m_shell, "find", file, m_options.includeDirs, outline);
     if (started >= 0) return started;
     std::string error;
-    started = MarkLines(m_shell, *outline, file, m_markedLines, error);
+    started = MarkPlaces(m_shell, *outline, m_markedLines, error);
     if (started >= 0) {
       std::cerr << error << '\n';
       return started;
@@ -231,7 +231,7 @@ class Search {
   FindOptions& m_options;
   MatchRule m_rule;
   HitStyle m_style;
-  std::vector<int> m_markedLines;
+  std::vector<ItemPlace> m_markedLines;
   ide::shell::Shell m_shell;
   HWND m_dialog = nullptr;
   std::set<std::string> m_searchedFiles;  // every file of the programs searched so far
@@ -290,7 +290,8 @@ void AddFindCommand(CLI::App& app, CommandResult& result) {
                 "Ignore Included Items: skip the items of included libraries");
   cmd->add_flag("--ignore-comments", options->ignoreComments, "Ignore Comments: skip comment items");
   cmd->add_option("--marked", options->markedLines,
-                  "Mark the item that starts on this line of FILE (repeatable) and search only the marked items")
+                  "Mark the item that starts on this line of FILE, or on FILE:LINE of an included library (repeatable), and search "
+                  "only the marked items")
       ->allow_extra_args(false);
   cmd->add_flag("--column", options->column,
                 "Hit lines as FILE:LINE:COL: TEXT, COL the 1-based column of the first match in TEXT as printed "

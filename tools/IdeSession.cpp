@@ -50,13 +50,13 @@ int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& 
   return failed >= 0 ? failed : OpenProgram(shell, file, includeDirs, outline);
 }
 
-int MarkLines(ide::shell::Shell& shell, const ide::Outline& outline, const std::string& file,
-              const std::vector<int>& lines, std::string& error) {
+int MarkPlaces(ide::shell::Shell& shell, const ide::Outline& outline, const std::vector<ItemPlace>& places,
+               std::string& error) {
   std::vector<ide::ItemId> items;
-  for (int line : lines) {
-    ide::ItemId item = FindItemOnLine(outline, line);
+  for (const ItemPlace& place : places) {
+    ide::ItemId item = FindItemAt(outline, place);
     if (item == ide::kNoItem) {
-      error = file + ':' + std::to_string(line) + ": no outline item starts on this line";
+      error = PlaceName(outline, place) + ": no outline item starts on this line";
       return kExitUsage;
     }
     items.push_back(item);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ItemLookup.h"
 #include "ide/shell/Shell.h"
 
 namespace olvcli {
@@ -28,11 +29,12 @@ int OpenProgram(ide::shell::Shell& shell, const std::string& file, const std::ve
 int OpenInIde(ide::shell::Shell& shell, const char* command, const std::string& file,
               const std::vector<std::string>& includeDirs, const ide::Outline*& outline);
 
-// Marks the items that start on `lines` of the main file (after clearing
-// the marks), each as a click with Ctrl held would. Returns -1, or the exit
-// code after `error` ("FILE:LINE: ...") names the first line with no item;
-// nothing is marked then.
-int MarkLines(ide::shell::Shell& shell, const ide::Outline& outline, const std::string& file,
-              const std::vector<int>& lines, std::string& error);
+// Marks the items that start on those places (lines of the main file or
+// FILE:LINE of an included library) after clearing the marks, each as a
+// click with Ctrl held would. Returns -1, or the exit code after `error`
+// ("FILE:LINE: ...") names the first place with no item; nothing is marked
+// then.
+int MarkPlaces(ide::shell::Shell& shell, const ide::Outline& outline, const std::vector<ItemPlace>& places,
+               std::string& error);
 
 }  // namespace olvcli

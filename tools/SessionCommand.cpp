@@ -1,8 +1,9 @@
 // `olvaren session FILE [-I DIR]... [SCRIPT]`: replays a sitting in the
 // stand-in IDE. The IDE starts with the add-in loaded, opens FILE and is
 // activated; then every command of the script is one step of the developer
-// at the keyboard (marks, the inline editor, keys, tool calls, the dialog,
-// IDE events, a second IDE run) or prints what the IDE shows. `expect` makes
+// at the keyboard (marks, the inline editor and the outline editor's edits,
+// the tree's selection, keys, tool calls, the dialog, the report window, IDE
+// events, a second IDE run) or prints what the IDE shows. `expect` makes
 // a script a test. This file holds the command table and the steps.
 #include <sys/stat.h>
 
@@ -20,6 +21,7 @@
 #include "IdeSession.h"
 #include "ItemFormat.h"
 #include "ItemJson.h"
+#include "ItemLookup.h"
 #include "OutputFormat.h"
 #include "SessionScript.h"
 #include "StandardStreams.h"
@@ -49,6 +51,7 @@ struct SessionCommand {
   StepFn step;
   const char* usage;
   bool needsIde;  // false: the command also runs after the IDE has ended (Alt+F4)
+  int quotedFrom = -1;  // the word from which on a TEXT argument may be quoted; -1: none
 };
 
 class Session {
@@ -80,6 +83,13 @@ class Session {
   bool Settings(const ScriptLine& line, std::string& error);
   bool Restart(const ScriptLine& line, std::string& error);
   bool Expect(const ScriptLine& line, std::string& error);
+  bool Commit(const ScriptLine& line, std::string& error);
+  bool Insert(const ScriptLine& line, std::string& error);
+  bool Delete(const ScriptLine& line, std::string& error);
+  bool Select(const ScriptLine& line, std::string& error);
+  bool Selection(const ScriptLine& line, std::string& error);
+  bool LastKey(const ScriptLine& line, std::string& error);
+  bool DoubleClick(const ScriptLine& line, std::string& error);
 
  private:
   // Starts the IDE, loads the add-in, opens the file and activates the IDE.
@@ -88,10 +98,19 @@ class Session {
   // Message boxes the add-in showed during the last step, printed.
   void PrintMessageBoxes();
   HWND OpenDialog(std::string& error);
-  // Presses a key with modifiers held while the IDE handles it.
-  void PressChord(UINT virtualKey, int modifiers);
+  // Presses a key with modifiers held while the IDE handles it; `name` is
+  // what `lastkey` calls it.
+  void PressChord(UINT virtualKey, int modifiers, const std::string& name);
+  // Notes whether the key's press reached the IDE's message loop.
+  void NoteLastKey(UINT virtualKey, const std::string& name);
   // The user's text (UTF-8) in the file's code page.
   bool UserText(const std::string& text, std::string& bytes, std::string& error) const;
+  // The command's TEXT argument from word `first` on, unquoted, in the file's code page.
+  bool TextArgument(const ScriptLine& line, size_t first, std::string& bytes, std::string& error) const;
+  // The item a LINE or FILE:LINE word names; kNoItem, with `error`, when
+  // none starts there or no file is open.
+  ide::ItemId ItemAtPlace(const std::string& word, std::string& error) const;
+  bool FileIsOpen(std::string& error) const;
 
   const SessionOptions& m_options;
   std::unique_ptr<ide::shell::Shell> m_shell;
@@ -99,26 +118,35 @@ class Session {
   EditPlace m_edit;  // the place last opened with `edit`
   std::string m_lastOutput;
   bool m_failed = false;  // an `expect` failed
+  std::string m_lastKey;   // the key pressed last, as the script names it ("" before any)
+  bool m_lastKeyReached = false;
 };
 
 const SessionCommand kSessionCommands[] = {
-    {"mark", 1, -1, &Session::Mark, "mark LINE...", true},
+    {"mark", 1, -1, &Session::Mark, "mark LINE|FILE:LINE...", true},
     {"unmark", 0, 0, &Session::Unmark, "unmark", true},
     {"edit", 1, 1, &Session::Edit, "edit LINE[:COL]", true},
     {"caret", 1, 1, &Session::Caret, "caret COL", true},
-    {"type", 1, -1, &Session::Type, "type TEXT", true},
+    {"type", 1, -1, &Session::Type, "type TEXT", true, 0},
     {"endedit", 0, 0, &Session::EndEdit, "endedit", true},
+    {"commit", 0, 0, &Session::Commit, "commit", true},
+    {"insert", 2, -1, &Session::Insert, "insert LINE|FILE:LINE TEXT", true, 1},
+    {"delete", 1, 1, &Session::Delete, "delete LINE|FILE:LINE", true},
+    {"select", 1, 1, &Session::Select, "select LINE|FILE:LINE", true},
+    {"selection", 0, 0, &Session::Selection, "selection", true},
     {"key", 1, -1, &Session::Key, "key KEYS...", true},
     {"hold", 2, 2, &Session::Hold, "hold KEY REPEATS", true},
-    {"tool", 1, 1, &Session::Tool, "tool NAME", true},
+    {"lastkey", 0, 0, &Session::LastKey, "lastkey", true},
+    {"tool", 1, 1, &Session::Tool, "tool NAME|\"ARGUMENTS\"", true, 0},
     {"activate", 1, 1, &Session::Activate, "activate ide|dialog", true},
     {"check", 2, -1, &Session::Check, "check NAME on|off", true},
     {"click", 1, -1, &Session::Click, "click NAME", true},
-    {"pattern", 0, -1, &Session::Pattern, "pattern TEXT", true},
-    {"event", 1, 1, &Session::Event, "event file-read|run-design|run-user|deactivate", true},
+    {"pattern", 0, -1, &Session::Pattern, "pattern TEXT", true, 0},
+    {"event", 1, 1, &Session::Event, "event file-read|file-close|run-design|run-user|deactivate", true},
     {"show", 0, 0, &Session::Show, "show", true},
     {"editor", 0, 0, &Session::Editor, "editor", true},
     {"report", 0, 0, &Session::Report, "report", true},
+    {"dblclick", 1, 1, &Session::DoubleClick, "dblclick REPORT-LINE", true},
     {"dialog", 0, 0, &Session::Dialog, "dialog", false},
     {"settings", 0, 0, &Session::Settings, "settings", false},
     {"restart", 0, 0, &Session::Restart, "restart", false},
@@ -140,6 +168,16 @@ const SessionCommand* CheckLine(const ScriptLine& line, std::string& error) {
     return nullptr;
   }
   int words = static_cast<int>(line.words.size());
+  if (command->quotedFrom >= 0) {
+    // A quoted TEXT is one argument, whatever blanks it holds.
+    const std::string text = TextFromWord(line.text, static_cast<size_t>(command->quotedFrom));
+    std::string value;
+    if (!UnquoteText(text, value, error)) {
+      error = line.command + ": " + error;
+      return nullptr;
+    }
+    if (!text.empty() && text[0] == '"') words = command->quotedFrom + 1;
+  }
   if (words < command->minWords || (command->maxWords >= 0 && words > command->maxWords)) {
     error = std::string(words < command->minWords ? "missing argument" : "too many arguments") + " (usage: " +
             command->usage + ")";
@@ -237,24 +275,65 @@ void Session::PrintMessageBoxes() {
 // TranslateMessage and the dialog keys see Shift and Ctrl as a typist's IDE,
 // keeping up with the keyboard, sees them (the stand-in's GetKeyState
 // answers the keyboard's present state, not the state of the message).
-void Session::PressChord(UINT virtualKey, int modifiers) {
-  static const struct {
-    int modifier;
-    UINT vk;
-  } kModifierKeys[] = {{ide::shell::kModShift, VK_SHIFT}, {ide::shell::kModCtrl, VK_CONTROL},
-                       {ide::shell::kModAlt, VK_MENU}};
+const struct {
+  int modifier;
+  UINT vk;
+} kModifierKeys[] = {{ide::shell::kModShift, VK_SHIFT}, {ide::shell::kModCtrl, VK_CONTROL},
+                     {ide::shell::kModAlt, VK_MENU}};
+
+void ModifiersDown(int modifiers) {
   for (const auto& m : kModifierKeys)
     if (modifiers & m.modifier) standin::KeyDown(m.vk);
-  standin::KeyDown(virtualKey);
-  m_shell->PumpMessages();
-  standin::KeyUp(virtualKey);
+}
+
+void ModifiersUp(int modifiers) {
   for (int i = 2; i >= 0; --i)
     if (modifiers & kModifierKeys[i].modifier) standin::KeyUp(kModifierKeys[i].vk);
+}
+
+void Session::PressChord(UINT virtualKey, int modifiers, const std::string& name) {
+  ModifiersDown(modifiers);
+  m_shell->ClearKeysReceived();
+  standin::KeyDown(virtualKey);
   m_shell->PumpMessages();
+  NoteLastKey(virtualKey, name);
+  standin::KeyUp(virtualKey);
+  ModifiersUp(modifiers);
+  m_shell->PumpMessages();
+}
+
+// A key that a hook swallowed never comes out of the IDE's message loop.
+void Session::NoteLastKey(UINT virtualKey, const std::string& name) {
+  m_lastKey = name;
+  m_lastKeyReached = false;
+  for (UINT received : m_shell->KeysReceived()) m_lastKeyReached = m_lastKeyReached || received == virtualKey;
 }
 
 bool Session::UserText(const std::string& text, std::string& bytes, std::string& error) const {
   return m_options.output.encoding.FromUtf8(text, bytes, error);
+}
+
+bool Session::TextArgument(const ScriptLine& line, size_t first, std::string& bytes, std::string& error) const {
+  std::string text;
+  return UnquoteText(TextFromWord(line.text, first), text, error) && UserText(text, bytes, error);
+}
+
+bool Session::FileIsOpen(std::string& error) const {
+  if (m_outline != nullptr) return true;
+  error = "no file is open (open it again with: event file-read)";
+  return false;
+}
+
+ide::ItemId Session::ItemAtPlace(const std::string& word, std::string& error) const {
+  ItemPlace place;
+  if (!ParseItemPlace(word, place)) {
+    error = "'" + word + "' is no line (LINE or FILE:LINE, lines count from 1)";
+    return ide::kNoItem;
+  }
+  if (!FileIsOpen(error)) return ide::kNoItem;
+  const ide::ItemId item = FindItemAt(*m_outline, place);
+  if (item == ide::kNoItem) error = PlaceName(*m_outline, place) + ": no outline item starts on this line";
+  return item;
 }
 
 HWND Session::OpenDialog(std::string& error) {
@@ -266,16 +345,16 @@ HWND Session::OpenDialog(std::string& error) {
 // ---------------------------------------------------------------- the outline editor
 
 bool Session::Mark(const ScriptLine& line, std::string& error) {
-  std::vector<int> lines;
+  std::vector<ItemPlace> places;
   for (const std::string& word : line.words) {
-    int number = 0;
-    if (!ParsePositive(word, number)) {
-      error = "'" + word + "' is no line number (lines count from 1)";
+    ItemPlace place;
+    if (!ParseItemPlace(word, place)) {
+      error = "'" + word + "' is no line number (LINE or FILE:LINE, lines count from 1)";
       return false;
     }
-    lines.push_back(number);
+    places.push_back(place);
   }
-  return MarkLines(*m_shell, *m_outline, m_options.file, lines, error) < 0;
+  return FileIsOpen(error) && MarkPlaces(*m_shell, *m_outline, places, error) < 0;
 }
 
 bool Session::Unmark(const ScriptLine&, std::string&) {
@@ -290,6 +369,7 @@ bool Session::Edit(const ScriptLine& line, std::string& error) {
     return false;
   }
   EditPlace place;
+  if (!FileIsOpen(error)) return false;
   if (FindEditPlace(*m_outline, m_options.file, number, place, error) >= 0) return false;
   if (!CaretForColumn(place, m_options.file, column, caret, error)) return false;
   if (!OpenInlineEditor(*m_shell, place, caret)) {
@@ -321,7 +401,7 @@ bool Session::Caret(const ScriptLine& line, std::string& error) {
 
 bool Session::Type(const ScriptLine& line, std::string& error) {
   std::string bytes;
-  if (!UserText(line.text, bytes, error)) return false;
+  if (!TextArgument(line, 0, bytes, error)) return false;
   for (char ch : bytes) {
     UINT vk = 0;
     int modifiers = 0;
@@ -334,13 +414,72 @@ bool Session::Type(const ScriptLine& line, std::string& error) {
     UINT vk = 0;
     int modifiers = 0;
     KeyForCharacter(ch, vk, modifiers);
-    PressChord(vk, modifiers);
+    PressChord(vk, modifiers, std::string(1, ch));
   }
   return true;
 }
 
 bool Session::EndEdit(const ScriptLine&, std::string&) {
   m_shell->EndEdit();
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Commit(const ScriptLine&, std::string& error) {
+  if (!m_shell->Editor().IsOpen()) {
+    error = "no line is open in the inline editor (open one with: edit LINE)";
+    return false;
+  }
+  if (!m_shell->CommitEdit()) {
+    error = m_shell->IsIncludedItem(ide::Ide::Instance().Edit().item)
+                ? "the line comes from an included library, which the IDE does not edit (the editor stays open)"
+                : "the editor's text holds a line break and cannot be an item's line (the editor stays open)";
+    return false;
+  }
+  m_shell->PumpMessages();
+  m_edit = EditPlace();
+  return true;
+}
+
+const char kIncludedItem[] = "the item comes from an included library, which the IDE does not edit";
+
+// The outline editor puts the new line below the item and its subtree and
+// shows it, as after Enter at the end of a line and typing.
+bool Session::Insert(const ScriptLine& line, std::string& error) {
+  const ide::ItemId after = ItemAtPlace(line.words[0], error);
+  std::string bytes;
+  if (after == ide::kNoItem || !TextArgument(line, 1, bytes, error)) return false;
+  const ide::ItemHandle item = m_shell->InsertItemAfter(ide::ToItemHandle(after), bytes);
+  if (item == 0) {
+    error = line.words[0] + ": " +
+            (after == m_outline->Root()                        ? "the application item has no line beside it"
+             : m_shell->IsIncludedItem(ide::ToItemHandle(after)) ? kIncludedItem
+                                                               : "the text cannot be an outline line here (too deep)");
+    return false;
+  }
+  m_shell->SelectTreeItem(item);
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Delete(const ScriptLine& line, std::string& error) {
+  const ide::ItemId item = ItemAtPlace(line.words[0], error);
+  if (item == ide::kNoItem) return false;
+  if (!m_shell->DeleteItem(ide::ToItemHandle(item))) {
+    error = line.words[0] + ": " +
+            (m_shell->IsIncludedItem(ide::ToItemHandle(item)) ? kIncludedItem : "the application item cannot be deleted");
+    return false;
+  }
+  if (!m_shell->Editor().IsOpen()) m_edit = EditPlace();
+  m_shell->PumpMessages();
+  return true;
+}
+
+// A click on the item in the outline tree: the tree's caret moves there.
+bool Session::Select(const ScriptLine& line, std::string& error) {
+  const ide::ItemId item = ItemAtPlace(line.words[0], error);
+  if (item == ide::kNoItem) return false;
+  m_shell->SelectTreeItem(ide::ToItemHandle(item));
   m_shell->PumpMessages();
   return true;
 }
@@ -358,31 +497,44 @@ bool Session::Key(const ScriptLine& line, std::string& error) {
     }
     chords.emplace_back(vk, modifiers);
   }
-  for (const auto& chord : chords) PressChord(chord.first, chord.second);
+  for (size_t i = 0; i < chords.size(); ++i) PressChord(chords[i].first, chords[i].second, line.words[i]);
   return true;
 }
 
 bool Session::Hold(const ScriptLine& line, std::string& error) {
   UINT vk = 0;
   int modifiers = 0, repeats = 0;
-  if (!ParseKeyChord(line.words[0], vk, modifiers) || modifiers != 0) {
-    error = "'" + line.words[0] + "' is no single key of the keyboard";
+  if (!ParseKeyChord(line.words[0], vk, modifiers)) {
+    error = "'" + line.words[0] + "' is no key or chord of the keyboard (e.g. F2, ctrl+F2, ctrl+shift+right)";
     return false;
   }
   // The key's messages wait in the IDE's queue until the key is released;
-  // Windows holds 10,000 posted messages per thread, the press and the
-  // release among them.
-  constexpr int kMaxHoldRepeats = 10000 - 2;
-  if (!ParsePositive(line.words[1], repeats) || repeats > kMaxHoldRepeats) {
-    error = "'" + line.words[1] + "' is no number of repeats (from 1 to " + std::to_string(kMaxHoldRepeats) + ")";
+  // Windows holds 10,000 posted messages per thread: the presses of the
+  // modifiers held around it, the key's press and its release among them.
+  int held = 0;
+  for (const auto& m : kModifierKeys) held += (modifiers & m.modifier) != 0;
+  const int maxRepeats = 10000 - 2 - held;
+  if (!ParsePositive(line.words[1], repeats) || repeats > maxRepeats) {
+    error = "'" + line.words[1] + "' is no number of repeats (from 1 to " + std::to_string(maxRepeats) + ")";
     return false;
   }
+  ModifiersDown(modifiers);
+  m_shell->ClearKeysReceived();
   m_shell->HoldKey(vk, repeats);
+  NoteLastKey(vk, line.words[0]);
+  ModifiersUp(modifiers);
+  m_shell->PumpMessages();
   return true;
 }
 
 bool Session::Tool(const ScriptLine& line, std::string& error) {
-  if (!m_shell->RunTool(0, "Tools " + line.words[0], kAddinDll)) {
+  // `tool NAME` is the menu entry; a quoted text is the whole argument string.
+  std::string arguments;
+  if (line.text[0] != '"')
+    arguments = "Tools " + line.words[0];
+  else if (!TextArgument(line, 0, arguments, error))
+    return false;
+  if (!m_shell->RunTool(0, arguments, kAddinDll)) {
     error = std::string(kAddinDll) + " has no tool entry";
     return false;
   }
@@ -419,6 +571,11 @@ bool Session::Event(const ScriptLine& line, std::string& error) {
     }
     m_outline = ide::Ide::Instance().GetOutline(m_shell->Application());
     m_edit = EditPlace();
+  } else if (name == "file-close") {
+    if (!FileIsOpen(error)) return false;
+    m_shell->CloseFile();
+    m_outline = nullptr;
+    m_edit = EditPlace();
   } else if (name == "run-design") {
     m_shell->RunDesign();
   } else if (name == "run-user") {
@@ -426,7 +583,7 @@ bool Session::Event(const ScriptLine& line, std::string& error) {
   } else if (name == "deactivate") {
     m_shell->Deactivate();
   } else {
-    error = "'" + name + "' is no IDE event (file-read, run-design, run-user, deactivate)";
+    error = "'" + name + "' is no IDE event (file-read, file-close, run-design, run-user, deactivate)";
     return false;
   }
   m_shell->PumpMessages();
@@ -481,7 +638,7 @@ bool Session::Click(const ScriptLine& line, std::string& error) {
 
 bool Session::Pattern(const ScriptLine& line, std::string& error) {
   std::string bytes;
-  if (!UserText(line.text, bytes, error)) return false;
+  if (!TextArgument(line, 0, bytes, error)) return false;
   HWND dialog = OpenDialog(error);
   if (dialog == nullptr) return false;
   SetPatternText(dialog, bytes);
@@ -508,6 +665,64 @@ bool Session::Report(const ScriptLine&, std::string&) {
   for (const ide::ReportLine& reportLine : m_shell->ReportLines())
     out += FormatReportOutput(reportLine, true, m_options.output) + '\n';
   if (out.empty()) out = m_options.output.json ? "{\"report\":[]}\n" : "(report window empty)\n";
+  Print(out);
+  return true;
+}
+
+// A double click on a line of the report window: the IDE shows its item.
+bool Session::DoubleClick(const ScriptLine& line, std::string& error) {
+  int number = 0;
+  const size_t count = m_shell->ReportLines().size();
+  if (!ParsePositive(line.words[0], number)) {
+    error = "'" + line.words[0] + "' is no report line (lines count from 1, as `report` prints them)";
+    return false;
+  }
+  if (static_cast<size_t>(number) > count) {
+    error = "the report window has " + std::to_string(count) + " lines";
+    return false;
+  }
+  if (!m_shell->OpenReportLine(static_cast<size_t>(number) - 1)) {
+    error = "report line " + line.words[0] + " leads to no item";
+    return false;
+  }
+  m_shell->PumpMessages();
+  return true;
+}
+
+bool Session::Selection(const ScriptLine&, std::string&) {
+  const bool json = m_options.output.json;
+  const ide::ItemHandle caret = m_shell->TreeCaretItem();
+  const ide::Ide& ide = ide::Ide::Instance();
+  auto item = [&](ide::ItemHandle handle) {
+    const ide::ItemId id = ide::ToItemId(handle);
+    return json ? ItemObjectJson(*m_outline, id, m_options.output.encoding)
+                : ItemLineText(*m_outline, id, true, m_options.output.encoding);
+  };
+  const bool shown = m_outline != nullptr && caret != 0;
+  std::string out = json ? "{\"selection\":{\"caret\":" + (shown ? item(caret) : "null") + ",\"marked\":["
+                         : "caret: " + (shown ? item(caret) : "none") + '\n';
+  const std::vector<ide::ItemHandle> marked =
+      m_outline != nullptr ? ide.MarkedItems(m_shell->Application()) : std::vector<ide::ItemHandle>();
+  for (size_t i = 0; i < marked.size(); ++i)
+    out += json ? (i > 0 ? "," : "") + item(marked[i]) : "marked: " + item(marked[i]) + '\n';
+  if (json)
+    out += "]}}\n";
+  else if (marked.empty())
+    out += "marked: none\n";
+  Print(out);
+  return true;
+}
+
+bool Session::LastKey(const ScriptLine&, std::string&) {
+  std::string out;
+  if (m_options.output.json)
+    out = m_lastKey.empty() ? "{\"last_key\":null}\n"
+                            : "{\"last_key\":{\"key\":" + JsonUtf8String(m_lastKey) +
+                                  ",\"reached_ide\":" + (m_lastKeyReached ? "true" : "false") + "}}\n";
+  else
+    out = m_lastKey.empty() ? "last key: none\n"
+                            : "last key: " + m_lastKey + ": " +
+                                  (m_lastKeyReached ? "reached the IDE" : "swallowed by a hook") + '\n';
   Print(out);
   return true;
 }
@@ -598,20 +813,28 @@ void AddSessionCommand(CLI::App& app, CommandResult& result) {
   cmd->footer(
       "The IDE starts with the add-in, opens FILE and is activated; then the script runs one command per line "
       "(blank lines and lines starting with # are skipped):\n"
-      "  mark LINE... | unmark                   mark the items starting on those lines of FILE | clear the marks\n"
+      "  mark PLACE... | unmark                  mark the items starting on those places (LINE of FILE or FILE:LINE "
+      "of a library) | clear the marks\n"
       "  edit LINE[:COL] | caret COL | endedit   open the inline editor (caret as in jump) | move its caret | close it\n"
-      "  type TEXT                               type TEXT key by key into the focused window\n"
+      "  type TEXT                               type TEXT key by key into the focused window (\"TEXT\" keeps its "
+      "blanks)\n"
+      "  commit                                  leave the edited line: the editor's text becomes the item's line\n"
+      "  insert PLACE TEXT | delete PLACE        a new line below the item and its subtree | delete the item\n"
+      "  select PLACE | selection                click the item in the outline tree | print its caret and the marks\n"
       "  key KEYS... | hold KEY N                press keys or chords (F2, ctrl+F2, shift+tab, enter, escape, alt+F4, "
-      "a ...) | hold a key for N repeats (up to 9998)\n"
-      "  tool NAME                               the Tools menu entry NAME (ClassMate, MassFinder)\n"
+      "a ...) | hold a key or chord for N repeats (up to 9998)\n"
+      "  lastkey                                 print whether the last key reached the IDE or a hook took it\n"
+      "  tool NAME | tool \"ARGUMENTS\"            the Tools menu entry NAME (ClassMate, MassFinder) | the whole "
+      "argument string\n"
       "  activate ide|dialog                     make the IDE or the dialog the active window\n"
       "  check NAME on|off | click NAME          set a check box | click a button of the dialog (Match Case, Find!, "
       "Close)\n"
       "  pattern TEXT                            put TEXT into the dialog's pattern field\n"
-      "  event file-read|run-design|run-user|deactivate   raise an IDE event\n"
+      "  event file-read|file-close|run-design|run-user|deactivate   raise an IDE event\n"
       "  restart                                 end the IDE (the add-in saves) and start it again\n"
       "  show | editor | report | dialog | settings   print the shown item | the inline editor | the report window "
       "| the dialog | the settings file\n"
+      "  dblclick N                              double-click line N of the report window: the IDE shows its item\n"
       "  expect TEXT                             fail unless the last printed output contains TEXT");
   cmd->add_option("FILE", options->file, "Application or library in text format")->required();
   cmd->add_option("SCRIPT", options->script, "The session script (omitted or -: standard input)");

@@ -120,6 +120,40 @@ std::vector<ScriptLine> ReadScript(std::istream& in) {
   return lines;
 }
 
+bool UnquoteText(const std::string& text, std::string& value, std::string& error) {
+  value.clear();
+  if (text.empty() || text[0] != '"') {
+    value = text;
+    return true;
+  }
+  size_t i = 1;
+  for (;; ++i) {
+    if (i >= text.size()) {
+      error = "the quoted text has no closing quote";
+      return false;
+    }
+    if (text[i] == '"') break;
+    if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == '"' || text[i + 1] == '\\')) ++i;
+    value.push_back(text[i]);
+  }
+  for (++i; i < text.size() && IsBlank(text[i]);) ++i;
+  if (i < text.size() && (text[i] != '#' || !IsBlank(text[i - 1]))) {
+    error = "text after the closing quote (a quote inside is written \\\")";
+    return false;
+  }
+  return true;
+}
+
+std::string TextFromWord(const std::string& text, size_t first) {
+  size_t i = 0;
+  for (size_t word = 0; word < first; ++word) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    while (i < text.size() && !IsBlank(text[i])) ++i;
+  }
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return text.substr(i);
+}
+
 bool ParseKeyChord(const std::string& name, UINT& virtualKey, int& modifiers) {
   modifiers = 0;
   size_t start = 0;

@@ -46,6 +46,15 @@ class ScriptReader {
 // Every command of the script, in order, up to a line ScriptReader refuses.
 std::vector<ScriptLine> ReadScript(std::istream& in);
 
+// A TEXT argument as the script gives it. Unquoted, it is the rest of the
+// line as it stands. Quoted ("TEXT"), it is what stands between the quotes,
+// blanks at either end kept, with \" for a quote and \\ for a backslash;
+// after the closing quote only blanks and a comment may follow. False, with
+// `error`, for a quote that is not closed or text after it.
+bool UnquoteText(const std::string& text, std::string& value, std::string& error);
+// `text` from its word `first` on (0: all of it), the blanks before it skipped.
+std::string TextFromWord(const std::string& text, size_t first);
+
 // A key or chord as the script names it: "F2", "ctrl+F2", "shift+tab",
 // "alt+F4", "enter", "escape", "a", "ctrl+shift+F2" (names ignore case).
 // False when the keyboard has no such key or a modifier is unknown.

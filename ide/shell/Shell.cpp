@@ -146,6 +146,41 @@ bool Shell::SetEditCaret(int start, int end) {
 
 void Shell::EndEdit() { Ide::Instance().EndEdit(); }
 
+bool Shell::IsIncludedItem(ItemHandle item) const {
+  const Outline* outline = Ide::Instance().GetOutline(Ide::Instance().Application());
+  return outline != nullptr && outline->IsIncluded(ToItemId(item));
+}
+
+bool Shell::CommitEdit() {
+  Ide& ide = Ide::Instance();
+  const EditState edit = ide.Edit();
+  if (!edit.IsOpen() || !editor_.IsOpen() || IsIncludedItem(edit.item)) return false;
+  if (!ide.SetItemLine(edit.outline, edit.item, editor_.Text())) return false;
+  ide.EndEdit();
+  events_.Outline(CDK_ITEM_MODIFIED, edit.outline, edit.item);
+  return true;
+}
+
+ItemHandle Shell::InsertItemAfter(ItemHandle after, const std::string& line) {
+  Ide& ide = Ide::Instance();
+  const OutlineHandle app = ide.Application();
+  const Outline* outline = ide.GetOutline(app);
+  if (outline == nullptr || !ide.IsValidItem(app, after) || after == ide.RootItem(app) || IsIncludedItem(after))
+    return 0;
+  const ItemHandle parent = ToItemHandle(outline->Parent(ToItemId(after)));
+  const ItemHandle item = ide.InsertItem(app, parent, after, line);
+  if (item != 0) events_.Outline(CDK_ITEM_INSERTED, app, item);
+  return item;
+}
+
+bool Shell::DeleteItem(ItemHandle item) {
+  Ide& ide = Ide::Instance();
+  const OutlineHandle app = ide.Application();
+  if (!ide.IsValidItem(app, item) || item == ide.RootItem(app) || IsIncludedItem(item)) return false;
+  events_.Outline(CDK_ITEM_DELETED, app, item);
+  return ide.DeleteItem(app, item);
+}
+
 bool Shell::Mark(ItemHandle item) {
   Ide& ide = Ide::Instance();
   if (!ide.Mark(ide.Application(), item)) return false;
@@ -183,8 +218,12 @@ void Shell::OutlineClosed(OutlineHandle outline) {
 }
 
 // An edited outline is shown afresh: its items' handles may have changed.
+// The tree's caret stays on the item the outline editor shows.
 void Shell::OutlineChanged(OutlineHandle outline) {
-  if (tree_.Outline() == outline) tree_.Fill(outline);
+  if (tree_.Outline() != outline) return;
+  tree_.Fill(outline);
+  Ide& ide = Ide::Instance();
+  if (ide.CurrentOutline() == outline && ide.CurrentItem() != 0) tree_.Select(ide.CurrentItem());
 }
 
 void Shell::ApplicationChanged(OutlineHandle outline) {

@@ -67,6 +67,21 @@ public:
   bool BeginEdit(ItemHandle item, int caret = -1);
   bool SetEditCaret(int start, int end);
   void EndEdit();
+  // The user leaves the edited line (Enter, or a click elsewhere): the
+  // editor's text becomes the item's outline line, the add-in hears
+  // OnItemModified, and the editor closes. False, with the editor left open,
+  // when none is open, the line cannot be an item's (a line break) or the
+  // item comes from an included library (the IDE edits only the file's own).
+  bool CommitEdit();
+  // The outline editor's own editing: a new line below `after` at its level
+  // (after its subtree), reported as OnItemInserted; an item deleted with
+  // everything below it, reported as OnItemDeleted while it still exists.
+  // 0 / false when the item is unknown, the application item, an item of an
+  // included library, or the line cannot be an item's.
+  ItemHandle InsertItemAfter(ItemHandle after, const std::string& line);
+  bool DeleteItem(ItemHandle item);
+  // Whether an item of the application came from an included library.
+  bool IsIncludedItem(ItemHandle item) const;
   // Marks (selects) items in the outline editor; each mark is reported as
   // OnItemSelected.
   bool Mark(ItemHandle item);

@@ -177,6 +177,45 @@ TEST_F(ToolTest, KeysGoToTheInlineEditorWhenOpen) {
   EXPECT_EQ(shell.KeysReceived(), std::vector<UINT>{VK_F5});
 }
 
+// The outline editor's own edits reach the tool: leaving an edited line
+// (OnItemModified, after the line changed), a new line (OnItemInserted) and
+// a deleted item (OnItemDeleted, while it still exists).
+TEST_F(ToolTest, OutlineEditsAreReportedToTheTool) {
+  OpenSample();
+  shell.Activate();
+  const ide::ItemHandle item = FindItem("Return nArea");
+  ASSERT_TRUE(shell.BeginEdit(item));
+  ASSERT_TRUE(shell.PressKey(VK_SPACE));
+  ASSERT_TRUE(shell.PressKey('2'));
+  shell.ClearEventLog();
+  EXPECT_TRUE(shell.CommitEdit());
+  EXPECT_FALSE(shell.Editor().IsOpen());
+  EXPECT_EQ(outline().OutlineLine(ide::ToItemId(item)), "Return nArea 2");
+  EXPECT_FALSE(shell.CommitEdit());  // nothing open
+
+  const size_t count = outline().Count();
+  const ide::ItemHandle added = shell.InsertItemAfter(item, "Return 0");
+  ASSERT_NE(added, 0u);
+  EXPECT_EQ(outline().OutlineLine(ide::ToItemId(added)), "Return 0");
+  EXPECT_EQ(outline().Parent(ide::ToItemId(added)), outline().Parent(ide::ToItemId(item)));
+  EXPECT_EQ(outline().Count(), count + 1);
+  EXPECT_TRUE(shell.SelectTreeItem(added));  // the refilled tree shows it
+  EXPECT_EQ(shell.Tree().CaretItem(), added);
+  EXPECT_TRUE(shell.DeleteItem(added));
+  EXPECT_EQ(outline().Count(), count);
+  // The application item has no line beside it and stays.
+  EXPECT_EQ(shell.InsertItemAfter(1, "Return 0"), 0u);
+  EXPECT_FALSE(shell.DeleteItem(1));
+  EXPECT_EQ(shell.EventLog(), (Log{"OnItemModified", "OnItemInserted", "OnItemDeleted"}));
+
+  // A text with a line break is no item's line: the editor stays open.
+  ASSERT_TRUE(shell.BeginEdit(item));
+  SetWindowTextA(shell.Editor().Handle(), "Return\r\nnArea");
+  EXPECT_FALSE(shell.CommitEdit());
+  EXPECT_TRUE(shell.Editor().IsOpen());
+  EXPECT_EQ(outline().OutlineLine(ide::ToItemId(item)), "Return nArea 2");
+}
+
 TEST(ToolHostTest, MissingToolDllFailsWithTheReason) {
   ide::Ide::Instance().Reset();
   ide::shell::Shell shell;

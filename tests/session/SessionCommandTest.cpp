@@ -93,7 +93,9 @@ TEST_F(SessionCommandTest, WrongCommandsNameTheScriptLine) {
       {"tool MassFinder\nclick Search\n", 2, "2: click: the dialog has no button 'Search'"},
       {"activate window\n", 2, "1: activate: 'window': activate ide or dialog"},
       {"key ctrl+F13\n", 2, "1: key: 'ctrl+F13' is no key"},
-      {"hold ctrl+F2 3\n", 2, "1: hold: 'ctrl+F2' is no single key"},
+      {"hold ctrl+F13 3\n", 2, "1: hold: 'ctrl+F13' is no key or chord"},
+      // each modifier held adds its press to the queue
+      {"hold ctrl+shift+right 9997\n", 2, "1: hold: '9997' is no number of repeats (from 1 to 9996)"},
       {"hold F2 many\n", 2, "1: hold: 'many' is no number of repeats"},
       // the key's messages wait in the IDE's queue, which holds 10,000
       {"hold right 9999\n", 2, "1: hold: '9999' is no number of repeats (from 1 to 9998)"},
@@ -103,6 +105,26 @@ TEST_F(SessionCommandTest, WrongCommandsNameTheScriptLine) {
       {"event crash\n", 2, "1: event: 'crash' is no IDE event"},
       {"key alt+F4\nshow\n", 2, "2: show: the IDE has ended (restart starts it again)"},
       {"show\nexpect Number: nothing\n", 1, "2: expected \"Number: nothing\" in the last output"},
+      // editing the outline
+      {"commit\n", 2, "1: commit: no line is open in the inline editor"},
+      {"insert 30\n", 2, "1: missing argument (usage: insert LINE|FILE:LINE TEXT)"},
+      {"insert 1 Set x = 1\n", 2, "1: insert: 1: the application item has no line beside it"},
+      {"delete 1\n", 2, "1: delete: 1: the application item cannot be deleted"},
+      {"delete 9999\n", 2, "1: delete: samples/Olvaren_Jumps.app:9999: no outline item starts on this line"},
+      {"select Other.apl:30\n", 2, "1: select: Other.apl:30: no outline item starts on this line"},
+      {"select :30\n", 2, "1: select: ':30' is no line (LINE or FILE:LINE"},
+      {"mark samples/Olvaren_Jumps.app:0\n", 2, "1: mark: 'samples/Olvaren_Jumps.app:0' is no line number"},
+      // quoted texts: checked before the IDE starts
+      {"show\ntype \"abc\n", 2, "2: type: the quoted text has no closing quote"},
+      {"pattern \"a\" b\n", 2, "1: pattern: text after the closing quote"},
+      {"tool \"x MassFinder\"#x\n", 2, "1: tool: text after the closing quote"},
+      {"tool x MassFinder\n", 2, "1: too many arguments (usage: tool NAME|\"ARGUMENTS\")"},
+      // the report window and closing the file
+      {"dblclick 1\n", 2, "1: dblclick: the report window has 0 lines"},
+      {"dblclick first\n", 2, "1: dblclick: 'first' is no report line"},
+      {"tool MassFinder\npattern nCount\nclick Find!\ndblclick 2\n", 2, "4: dblclick: report line 2 leads to no item"},
+      {"event file-close\nmark 30\n", 2, "2: mark: no file is open (open it again with: event file-read)"},
+      {"event file-close\nevent file-close\n", 2, "2: event: no file is open"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
@@ -232,7 +254,36 @@ TEST_F(SessionCommandTest, BadInputOfTheCommandLine) {
   }
 }
 
-TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
+// The IDE edits only the file's own items, not those of its libraries.
+TEST_F(SessionCommandTest, ItemsOfIncludedLibrariesAreNotEdited) {
+  for (const char* command : {"insert samples/Olvaren_Lib.apl:106 x", "delete samples/Olvaren_Lib.apl:106"}) {
+    SCOPED_TRACE(command);
+    std::string script = Script(std::string(command) + "\n");
+    ProgramResult r = Run({"session", "samples/Olvaren_Sample.app", script});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find(script + ":1: " + std::string(command, 6) +
+                         ": samples/Olvaren_Lib.apl:106: the item comes from an included library"),
+              std::string::npos)
+        << r.err;
+  }
+}
+
+// find --marked takes the FILE:LINE of a library's item as mark does.
+TEST_F(SessionCommandTest, FindMarksItemsOfIncludedLibraries) {
+  ProgramResult r = Run({"find", "samples/Olvaren_Sample.app", "lines", "--marked", "samples/Olvaren_Lib.apl:106"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("samples/Olvaren_Lib.apl:106: "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("1 Occurrences found"), std::string::npos) << r.out;
+  r = Run({"find", "samples/Olvaren_Sample.app", "lines", "--marked", "samples/Olvaren_Lib.apl:1000"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("samples/Olvaren_Lib.apl:1000: no outline item starts on this line"), std::string::npos)
+      << r.err;
+  r = Run({"find", "samples/Olvaren_Sample.app", "lines", "--marked", "lib:x"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("--marked lib:x: no line number (LINE or FILE:LINE"), std::string::npos) << r.err;
+}
+
+TEST_F(SessionCommandTest, OutputMatchesTheExpectedFiles) {
   struct Case {
     std::vector<std::string> args;
     const char* dir;       // under the source folder
@@ -252,6 +303,17 @@ TEST_F(SessionCommandTest, JsonAndEncodingOutput) {
        "cyrillic.find.bytes.json.expected"},
       {{"session", "cyrillic.app", "cyrillic.session", "--encoding", "CP1251"}, "tests/session/data", 0,
        "cyrillic.session.expected"},
+      // what a user does in the IDE, each script with the output beside it
+      {{"session", "samples/Olvaren_Jumps.app", "tests/session/data/editing.session"}, "", 0,
+       "editing.session.expected"},
+      {{"session", "samples/Olvaren_Sample.app", "tests/session/data/keys-and-tools.session"}, "", 0,
+       "keys-and-tools.session.expected"},
+      {{"session", "samples/Olvaren_Sample.app", "tests/session/data/report-and-close.session"}, "", 0,
+       "report-and-close.session.expected"},
+      {{"session", "samples/Olvaren_Sample.app", "tests/session/data/pattern-field.session"}, "", 0,
+       "pattern-field.session.expected"},
+      {{"session", "samples/Olvaren_Jumps.app", "tests/session/data/selection-json.session", "--json"}, "", 0,
+       "selection-json.session.expected"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.expected);

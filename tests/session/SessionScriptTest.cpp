@@ -32,6 +32,40 @@ TEST(SessionScriptTest, ReadsCommandsTextAndWords) {
   EXPECT_TRUE(lines[2].words.empty());
 }
 
+// A TEXT argument: as it stands, or quoted with its blanks kept.
+TEST(SessionScriptTest, QuotedText) {
+  struct Case {
+    const char* text;
+    bool ok;
+    const char* value;  // or part of the error
+  } cases[] = {
+      {"abc  ", true, "abc  "},  // unquoted: the rest of the line as it is
+      {"a \"b\"", true, "a \"b\""},
+      {"", true, ""},
+      {"\"  abc \"", true, "  abc "},
+      {"\"\"", true, ""},
+      {"\"a\\\"b\\\\c\\d\"", true, "a\"b\\c\\d"},  // \" and \\; any other backslash stays
+      {"\"x\"   # a comment", true, "x"},
+      {"\"x\"\t", true, "x"},
+      {"\"abc", false, "no closing quote"},
+      {"\"abc\\\"", false, "no closing quote"},
+      {"\"a\" b", false, "text after the closing quote"},
+      {"\"a\"# b", false, "text after the closing quote"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string value, error;
+    EXPECT_EQ(olvcli::UnquoteText(c.text, value, error), c.ok);
+    if (c.ok)
+      EXPECT_EQ(value, c.value);
+    else
+      EXPECT_NE(error.find(c.value), std::string::npos) << error;
+  }
+  EXPECT_EQ(olvcli::TextFromWord("30  \"a b\" c", 1), "\"a b\" c");
+  EXPECT_EQ(olvcli::TextFromWord("30", 1), "");
+  EXPECT_EQ(olvcli::TextFromWord("  x", 0), "x");
+}
+
 TEST(SessionScriptTest, KeyChords) {
   using ide::shell::kModAlt;
   using ide::shell::kModCtrl;
