@@ -5,7 +5,7 @@
 # its Wine suite need (MinGW-w64, GoogleTest's sources, Wine, jq).
 # As root it runs apt-get; otherwise it prints the exact command and fails.
 set -euo pipefail
-PACKAGES=(g++ make cmake libgtest-dev libgmock-dev libpugixml-dev libcli11-dev)
+PACKAGES=(g++ make cmake libgtest-dev libgmock-dev libpugixml-dev libcli11-dev nlohmann-json3-dev)
 CLANG_PACKAGES=(clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 jq)
 case "${CXX:-}" in *clang*) PACKAGES+=("${CLANG_PACKAGES[@]}") ;; esac
