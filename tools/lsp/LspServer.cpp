@@ -77,6 +77,18 @@ bool IsClassDefinition(const ide::Outline& outline, ide::ItemId item) {
          outline.Type(outline.Parent(item)) == ide::ItemType::ClassDefinitions;
 }
 
+// True when a "Derived From" entry of the class names `base` (in the same
+// capitals: ClassMate finds no base written otherwise).
+bool DerivesDirectly(const ide::Outline& outline, ide::ItemId cls, std::string_view base) {
+  for (ide::ItemId section = outline.FirstChild(cls); section != ide::kNoItem; section = outline.NextSibling(section)) {
+    if (outline.Type(section) != ide::ItemType::DerivedFrom) continue;
+    for (ide::ItemId entry = outline.FirstChild(section); entry != ide::kNoItem; entry = outline.NextSibling(entry))
+      if (outline.Type(entry) != ide::ItemType::Comment && outline.Name(entry) == base)
+        return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 Server::Server(Transport& transport, ServerOptions options) : m_transport(transport), m_options(std::move(options)) {}
@@ -141,6 +153,8 @@ void Server::Dispatch(const Json& message) {
     }
     if (m_shutdown && isRequest) throw RpcError{kInvalidRequest, "the server has been shut down"};
     Json result = Handle(method, params);
+    // What reading the application found goes out before the answer.
+    if (method != "initialize") Publish();
     if (!isRequest) return;
     reply["result"] = result;
   } catch (const RpcError& e) {
@@ -157,7 +171,6 @@ void Server::Dispatch(const Json& message) {
     reply["error"] = {{"code", kInvalidParams}, {"message", std::string("bad parameters: ") + e.what()}};
   }
   m_transport.Write(reply);
-  if (method != "initialize" && method != "shutdown") Publish();
 }
 
 void Server::Notify(const std::string& method, const Json& params) {
@@ -632,7 +645,11 @@ Server::Json Server::TypeHierarchy(const Json& params, bool supertypes) {
   std::string error;
   if (!m_addin->ClassHierarchy(cls, relations, error)) throw RpcError{kRequestFailed, error};
   Json result = Json::array();
-  for (ide::ItemId item : supertypes ? relations.bases : relations.derived) result.push_back(TypeItem(item));
+  for (ide::ItemId item : supertypes ? relations.bases : relations.derived) {
+    // ClassMate lists every class below this one; a subtype derives from it directly.
+    if (!supertypes && !DerivesDirectly(outline, item, outline.Name(cls))) continue;
+    result.push_back(TypeItem(item));
+  }
   return result;
 }
 

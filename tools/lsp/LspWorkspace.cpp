@@ -38,9 +38,10 @@ bool IncludesLibrary(const std::string& file, const std::string& library) {
   static const char kKey[] = "File Include:";
   while (std::getline(in, line)) {
     const size_t at = line.find(kKey);
-    if (at == std::string::npos) continue;
+    if (at == std::string::npos || line.find('!') < at) continue;  // none, or a comment
     std::string name = line.substr(at + sizeof kKey - 1);
     while (!name.empty() && (name.back() == '\r' || name.back() == ' ' || name.back() == '\t')) name.pop_back();
+    name.erase(0, name.find_first_not_of(" \t"));
     if (strcasecmp(BaseName(name).c_str(), library.c_str()) == 0) return true;
   }
   return false;
