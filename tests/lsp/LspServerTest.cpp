@@ -296,6 +296,20 @@ TEST_F(LspServerTest, CodePageTextAndUtf16Columns) {
   found = client_->Request("workspace/symbol", {{"query", "счёт"}})["result"];
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0]["name"], "nсчёт");
+
+  // A character cp1251 lacks: an error on its line; the file on disk serves.
+  client_->Notify("textDocument/didChange",
+                  {{"textDocument", {{"uri", FileUri(app)}, {"version", 3}}},
+                   {"contentChanges", Json::array({{{"text", ".head 0 +  Application Description: x\n"
+                                                             ".head 1 -  ! Grüße\n"}}})}});
+  reply = client_->Request("textDocument/definition", At(app, 8, 24));
+  EXPECT_EQ(Where(reply["result"]["range"]), (std::vector<int>{4, 19, 4, 24}));
+  Json diagnostics = client_->DiagnosticsFor(FileUri(app));
+  ASSERT_EQ(diagnostics.size(), 1u) << diagnostics.dump();
+  EXPECT_EQ(diagnostics[0]["severity"], 1);
+  EXPECT_EQ(diagnostics[0]["range"]["start"]["line"], 1);
+  EXPECT_EQ(diagnostics[0]["message"], "line 2: a character that cp1251 lacks; the file on disk is read in place of "
+                                       "the editor's text");
   End();
 }
 

@@ -265,7 +265,7 @@ void Server::DidOpen(const Json& params) {
   const std::string path = ide::CanonicalPath(PathFromUri(doc.at("uri")));
   if (path.empty()) return;  // no file of ours: nothing on disk to serve it
   std::string error;
-  if (!m_workspace->SetDocument(path, doc.at("text"), error)) std::cerr << "lsp: " << path << ": " << error << '\n';
+  m_workspace->SetDocument(path, doc.at("text"), error);  // an error is published as the document's diagnostic
   m_lastChanged = path;
   Serve(path);
 }
@@ -275,8 +275,7 @@ void Server::DidChange(const Json& params) {
   const Json& changes = params.at("contentChanges");
   if (path.empty() || changes.empty()) return;
   std::string error;
-  if (!m_workspace->SetDocument(path, changes.back().at("text"), error))
-    std::cerr << "lsp: " << path << ": " << error << '\n';
+  m_workspace->SetDocument(path, changes.back().at("text"), error);
   m_lastChanged = path;
   m_changePending = true;
   m_reloadAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.debounceMs);
@@ -322,6 +321,13 @@ void Server::Publish() {
       add(m_workspace->LoadedApplication(), 0, warning, kSeverityWarning);
   }
   if (!status) add(status.file, status.line, status.description, kSeverityError);
+  for (const auto& entry : m_workspace->EncodingErrors()) {
+    Json& list = byUri[UriFromPath(entry.first)];
+    if (list.is_null()) list = Json::array();
+    const int line = entry.second.first - 1;
+    list.push_back({{"range", Range(line, 0, line, 0)}, {"severity", kSeverityError}, {"source", "olvaren"},
+                    {"message", entry.second.second}});
+  }
   for (auto& entry : m_published) {
     if (entry.second && byUri.count(entry.first) == 0) byUri[entry.first] = Json::array();
   }

@@ -75,8 +75,20 @@ bool Workspace::SetDocument(const std::string& path, const std::string& utf8, st
   std::string bytes;
   m_dirty = true;
   m_lines.erase(path);
+  m_encodingErrors.erase(path);
   if (!m_encoding.FromUtf8(utf8, bytes, error)) {
+    // Named by its line: the message of the whole text would quote all of it.
+    const std::vector<std::string> lines = SplitLines(utf8);
+    for (size_t n = 0; n < lines.size(); ++n) {
+      std::string lineBytes, lineError;
+      if (m_encoding.FromUtf8(lines[n], lineBytes, lineError)) continue;
+      error = "line " + std::to_string(n + 1) + ": a character that " + m_encoding.Name() +
+              " lacks; the file on disk is read in place of the editor's text";
+      m_encodingErrors[path] = {static_cast<int>(n + 1), error};
+      break;
+    }
     m_overlays.erase(path);
+    m_statusChanged = true;
     return false;
   }
   m_overlays[path] = std::move(bytes);

@@ -29,6 +29,8 @@ class Workspace {
   // when it holds a character the code page lacks (the file on disk is read then).
   bool SetDocument(const std::string& path, const std::string& utf8, std::string& error);
   void CloseDocument(const std::string& path);
+  // The documents whose text could not be converted: path -> (line, message).
+  const std::map<std::string, std::pair<int, std::string>>& EncodingErrors() const { return m_encodingErrors; }
   bool IsOpen(const std::string& path) const { return m_overlays.count(path) != 0; }
   std::vector<std::string> OpenDocuments() const;
   // A file changed on disk or was saved: the application is read again.
@@ -80,6 +82,7 @@ class Workspace {
   std::string m_configuredApp;
   std::map<std::string, std::string> m_appFor;  // what ApplicationFor found, by file
   ide::FileOverlays m_overlays;
+  std::map<std::string, std::pair<int, std::string>> m_encodingErrors;
   bool m_dirty = false;
   std::string m_loadedApp;
   ide::LoadStatus m_lastStatus;
