@@ -238,6 +238,10 @@ TEST_F(LspServerTest, FindRequestIsMassFinder) {
   EXPECT_TRUE(reply["result"]["hits"].empty());
   EXPECT_EQ(client_->Request("olvaren/find", {{"pattern", ""}})["error"]["code"], -32602);
   End();
+  // The search went through the dialog, which keeps its recent patterns in
+  // the add-in's settings file, as the front end's searches do.
+  const std::string settings = ReadFile(folder_ + "/Olvaren.xml");
+  EXPECT_NE(settings.find("ncount"), std::string::npos) << settings;
 }
 
 TEST_F(LspServerTest, MissingLibraryIsDiagnosedOnItsFileInclude) {

@@ -109,7 +109,10 @@ int Server::Run() {
     if (read == Transport::Read::Closed) break;
     if (read == Transport::Read::Timeout) {
       m_changePending = false;
-      if (m_workspace && Serve(m_lastChanged)) Publish();
+      if (m_workspace) {
+        Serve(m_lastChanged);
+        Publish();  // what reading it found, also when it failed
+      }
       continue;
     }
     if (read == Transport::Read::Malformed) {
