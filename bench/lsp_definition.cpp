@@ -29,21 +29,6 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// The bytes as UTF-8, every byte above 127 taken for the code point of its
-// value (Latin-1).
-std::string AsUtf8(const std::string& bytes) {
-  std::string out;
-  for (unsigned char c : bytes) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 double Percentile(std::vector<double> v, double p) {
   if (v.empty()) return 0;
   std::sort(v.begin(), v.end());
@@ -87,7 +72,7 @@ int main() {
                                   {"initializationOptions", {{"encoding", "latin1"}}}});
     client.Notify("initialized", Json::object());
     client.Notify("textDocument/didOpen", {{"textDocument", {{"uri", "file://" + path}, {"languageId", "gupta"},
-                                                             {"version", 1}, {"text", AsUtf8(bytes)}}}});
+                                                             {"version", 1}, {"text", lsptest::Latin1ToUtf8(bytes)}}}});
     client.Request("textDocument/documentSymbol", {{"textDocument", {{"uri", "file://" + path}}}});  // loaded
     std::vector<double> times;
     int found = 0;

@@ -17,6 +17,19 @@ namespace lsptest {
 
 std::string FileUri(const std::string& path) { return "file://" + path; }
 
+std::string Latin1ToUtf8(const std::string& bytes) {
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 LspClient::LspClient(const std::string& configHome, const std::vector<std::string>& args) {
   int toServer[2], fromServer[2];
   if (pipe(toServer) != 0 || pipe(fromServer) != 0) return;

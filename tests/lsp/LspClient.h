@@ -44,6 +44,9 @@ class LspClient {
   std::vector<Json> notifications_;
 };
 
+// Bytes as UTF-8, each byte above 127 taken for the code point of its value (Latin-1).
+std::string Latin1ToUtf8(const std::string& bytes);
+
 // file:// URI of a path (only the characters the tests' paths hold).
 std::string FileUri(const std::string& path);
 

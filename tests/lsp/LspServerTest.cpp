@@ -64,18 +64,6 @@ class LspServerTest : public testsupport::TempFolderTest {
     client_->Notify("textDocument/didOpen",
                     {{"textDocument", {{"uri", FileUri(path)}, {"languageId", "gupta"}, {"version", 1}, {"text", utf8}}}});
   }
-  static std::string Latin1ToUtf8(const std::string& bytes) {
-    std::string out;
-    for (unsigned char c : bytes) {
-      if (c < 0x80) {
-        out += static_cast<char>(c);
-      } else {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-      }
-    }
-    return out;
-  }
   void End() {
     EXPECT_TRUE(client_->Request("shutdown", nullptr)["result"].is_null());
     client_->Notify("exit", nullptr);
@@ -320,7 +308,7 @@ TEST_F(LspServerTest, CodePageTextAndUtf16Columns) {
 TEST_F(LspServerTest, LibraryOpenedAloneIsServedInTheApplicationThatIncludesIt) {
   Start(kSamples);
   const std::string lib = kSamples + "/Olvaren_Lib.apl";
-  Open(lib, Latin1ToUtf8(ReadFile(lib)));
+  Open(lib, lsptest::Latin1ToUtf8(ReadFile(lib)));
   // The application's own classes are known: it was loaded around the library.
   Json found = client_->Request("workspace/symbol", {{"query", "fcCounter"}})["result"];
   ASSERT_FALSE(found.empty());

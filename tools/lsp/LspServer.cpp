@@ -72,6 +72,21 @@ int ShownLineCount(const ide::Outline& outline, ide::ItemId item) {
   return lines;
 }
 
+// Each item's last line (from 0) in its file: the deepest line that it or an
+// item below it among `items` (one file's) runs over.
+std::map<ide::ItemId, int> LastLines(const ide::Outline& outline, const std::vector<ide::ItemId>& items) {
+  std::map<ide::ItemId, int> lastLine;
+  for (ide::ItemId item : items) {
+    const int last = outline.Line(item) - 2 + ShownLineCount(outline, item);
+    for (ide::ItemId up = item; up != ide::kNoItem; up = outline.Parent(up)) {
+      int& value = lastLine[up];
+      if (value >= last) break;
+      value = last;
+    }
+  }
+  return lastLine;
+}
+
 bool IsClassDefinition(const ide::Outline& outline, ide::ItemId item) {
   return item != ide::kNoItem && ide::IsClassDefinitionType(outline.Type(item)) &&
          outline.Type(outline.Parent(item)) == ide::ItemType::ClassDefinitions;
@@ -483,16 +498,7 @@ Server::Json Server::DocumentSymbols(const Json& params) {
   const ide::Outline& outline = *m_workspace->CurrentOutline();
   const std::vector<ide::ItemId>& items = m_workspace->ItemsOf(path);
   const std::vector<std::string>& lines = m_workspace->Lines(path);
-  // Each symbol's last line: the deepest line of its items in this file.
-  std::map<ide::ItemId, int> lastLine;
-  for (ide::ItemId item : items) {
-    const int last = outline.Line(item) - 2 + ShownLineCount(outline, item);
-    for (ide::ItemId up = item; up != ide::kNoItem; up = outline.Parent(up)) {
-      int& value = lastLine[up];
-      if (value >= last) break;
-      value = last;
-    }
-  }
+  std::map<ide::ItemId, int> lastLine = LastLines(outline, items);
   struct Node {
     Json symbol;
     std::vector<size_t> children;
@@ -573,15 +579,7 @@ Server::Json Server::FoldingRanges(const Json& params) {
   if (!Serve(path)) return result;
   const ide::Outline& outline = *m_workspace->CurrentOutline();
   const std::vector<ide::ItemId>& items = m_workspace->ItemsOf(path);
-  std::map<ide::ItemId, int> lastLine;
-  for (ide::ItemId item : items) {
-    const int last = outline.Line(item) - 2 + ShownLineCount(outline, item);
-    for (ide::ItemId up = item; up != ide::kNoItem; up = outline.Parent(up)) {
-      int& value = lastLine[up];
-      if (value >= last) break;
-      value = last;
-    }
-  }
+  std::map<ide::ItemId, int> lastLine = LastLines(outline, items);
   for (ide::ItemId item : items) {
     const int first = outline.Line(item) - 1;
     if (lastLine[item] > first) result.push_back({{"startLine", first}, {"endLine", lastLine[item]}});
