@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${OLVAREN_BUILD:-build}
 bash scripts/deps.sh --editors
-ctest --test-dir "$build" -R '^lsp_' --output-on-failure
+ctest --test-dir "$build" -R '^lsp_nvim_corpus$' --output-on-failure
 cd editors/vscode
 npm ci --no-audit --no-fund
 OLVAREN="$PWD/../../$build/bin/olvaren" npm test
