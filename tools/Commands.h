@@ -27,5 +27,6 @@ void AddClassMateCommand(CLI::App& app, CommandResult& result);
 void AddJumpCommand(CLI::App& app, CommandResult& result);
 void AddFindCommand(CLI::App& app, CommandResult& result);
 void AddSessionCommand(CLI::App& app, CommandResult& result);
+void AddLspCommand(CLI::App& app, CommandResult& result);  // tools/lsp/, where the build has it
 
 }  // namespace olvcli

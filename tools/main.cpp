@@ -20,6 +20,9 @@ const olvcli::AddCommandFn kCommands[] = {
     olvcli::AddJumpCommand,
     olvcli::AddFindCommand,
     olvcli::AddSessionCommand,
+#ifdef OLVAREN_LSP
+    olvcli::AddLspCommand,
+#endif
 };
 
 int Run(int argc, char** argv) {

@@ -42,7 +42,8 @@ std::string LoadStatus::Message() const {
 
 class OutlineBuilder {
  public:
-  explicit OutlineBuilder(const LoadOptions& options) : resolver_(options.includeDirs) {}
+  explicit OutlineBuilder(const LoadOptions& options)
+      : resolver_(options.includeDirs), overlays_(options.overlays) {}
   LoadStatus Load(const std::string& path, Outline& out);
 
  private:
@@ -80,7 +81,11 @@ class OutlineBuilder {
   void Renumber();
   std::string Where(ItemId item) const;
 
+  // The overlay's text for `path` into `buffer`; false when it has none.
+  bool ReadOverlay(const std::string& path, std::string& buffer) const;
+
   IncludeResolver resolver_;
+  const FileOverlays* overlays_;
   Outline o_;
   // First children of the items whose child lists merging changed; every other
   // item's first child is still the item after it, as its file has it.
@@ -95,6 +100,14 @@ class OutlineBuilder {
   bool merged_ = false;
 };
 
+bool OutlineBuilder::ReadOverlay(const std::string& path, std::string& buffer) const {
+  if (overlays_ == nullptr || overlays_->empty()) return false;
+  auto found = overlays_->find(CanonicalPath(path));
+  if (found == overlays_->end()) return false;
+  buffer = found->second;
+  return true;
+}
+
 OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
   FileLoad r;
   if (o_.files_.size() >= 0xFFFF) {
@@ -106,7 +119,7 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
   std::string error;
   // Texts are offsets below the arena bit into their file's buffer.
   constexpr size_t kMaxBytes = detail::kArenaBit - 1;
-  if (!ReadWholeFile(path, store.buffer, error, kMaxBytes)) {
+  if (!ReadOverlay(path, store.buffer) && !ReadWholeFile(path, store.buffer, error, kMaxBytes)) {
     r.description = error;
     return r;
   }

@@ -2,6 +2,7 @@
 // indentation), with the libraries named by its File Include items merged in.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,13 @@ namespace ide {
 // recursion of every walk over the outline.
 constexpr int kMaxOutlineLevel = 256;
 
+// Texts to read in place of files on disk (an editor's unsaved buffers), by
+// the file's canonical path (ide::CanonicalPath), in the file's own bytes.
+using FileOverlays = std::map<std::string, std::string>;
+
 struct LoadOptions {
   std::vector<std::string> includeDirs;  // searched for libraries after the including file's folder
+  const FileOverlays* overlays = nullptr;  // not owned; must outlive the load
 };
 
 struct LoadStatus {

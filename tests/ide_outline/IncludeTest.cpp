@@ -302,3 +302,39 @@ TEST(Includes, FolderIsReadOncePerLoad) {
 }
 
 }  // namespace
+
+namespace {
+
+// Unsaved texts stand in for their files: the main file's and a library's,
+// each found by its canonical path, the library through the include as on disk.
+TEST(OverlayTest, OverlaysAreReadInPlaceOfTheirFiles) {
+  TempDir dir;
+  const std::string app = dir.Write("app.app", App({"lib.apl"}));
+  const std::string lib = dir.Write("lib.apl", Lib("cDisk"));
+  ide::FileOverlays overlays;
+  overlays[ide::CanonicalPath(lib)] = Lib("cEdited");
+  LoadOptions options;
+  options.overlays = &overlays;
+  Outline outline;
+  LoadStatus status = ide::LoadOutline(app, options, outline);
+  ASSERT_TRUE(status) << status.Message();
+  bool edited = false, disk = false;
+  for (ItemId i = 0; i < outline.Count(); ++i) {
+    edited = edited || outline.Name(i) == "cEdited";
+    disk = disk || outline.Name(i) == "cDisk";
+  }
+  EXPECT_TRUE(edited);
+  EXPECT_FALSE(disk);
+
+  // The main file's overlay, under another spelling of its path; a
+  // library it no longer includes is not read.
+  overlays.clear();
+  overlays[ide::CanonicalPath(app)] = App({"none.apl"});
+  status = ide::LoadOutline(dir.path() + "/./app.app", options, outline);
+  ASSERT_TRUE(status);
+  ASSERT_EQ(status.warnings.size(), 1u);
+  EXPECT_NE(status.warnings[0].find("included library 'none.apl' not found"), std::string::npos);
+  EXPECT_EQ(outline.FileCount(), 1u);
+}
+
+}  // namespace
