@@ -289,7 +289,8 @@ TEST_F(SessionCommandTest, OutputMatchesTheExpectedFiles) {
     const char* dir;       // under the source folder
     int exitCode;
     const char* expected;  // under tests/session/data
-    bool todoWine = false;  // Wine's _mbslwr folds ASCII letters only
+    bool todoWine = false;     // Wine's _mbslwr folds ASCII letters only
+    bool standinOnly = false;  // the stand-in edit control's fixed character width
   } cases[] = {
       {{"session", "samples/Olvaren_Jumps.app", "tests/session/data/json.session", "--json"}, "", 0,
        "samples/json.session.expected"},
@@ -311,12 +312,15 @@ TEST_F(SessionCommandTest, OutputMatchesTheExpectedFiles) {
       {{"session", "samples/Olvaren_Sample.app", "tests/session/data/report-and-close.session"}, "", 0,
        "report-and-close.session.expected"},
       {{"session", "samples/Olvaren_Sample.app", "tests/session/data/pattern-field.session"}, "", 0,
-       "pattern-field.session.expected"},
+       "pattern-field.session.expected", false, true},
       {{"session", "samples/Olvaren_Jumps.app", "tests/session/data/selection-json.session", "--json"}, "", 0,
        "selection-json.session.expected"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.expected);
+#ifdef _WIN32
+    if (c.standinOnly) continue;  // Windows measures the dialog's font: another count of characters fits
+#endif
     std::filesystem::remove(folder_ + "/Olvaren.xml");  // each case starts with no recent patterns
     ProgramResult r = Run(c.args, kSourceDir + "/" + c.dir);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
