@@ -10,6 +10,15 @@
 
 namespace olvcli {
 
+// Counts the items the IDE's outline editor is made to show.
+class ShownItems : public ide::IdeObserver {
+ public:
+  ShownItems() { ide::Ide::Instance().AddObserver(this); }
+  ~ShownItems() override { ide::Ide::Instance().RemoveObserver(this); }
+  void CurrentItemChanged(ide::OutlineHandle, ide::ItemHandle) override { ++count; }
+  int count = 0;
+};
+
 // The add-in's tool DLL as the IDE names it.
 extern const char kAddinDll[];
 

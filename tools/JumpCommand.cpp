@@ -26,15 +26,6 @@ struct JumpOptions {
   OutputOptions output;
 };
 
-// Counts the items the IDE's outline editor is made to show.
-class ShownItems : public ide::IdeObserver {
- public:
-  ShownItems() { ide::Ide::Instance().AddObserver(this); }
-  ~ShownItems() override { ide::Ide::Instance().RemoveObserver(this); }
-  void CurrentItemChanged(ide::OutlineHandle, ide::ItemHandle) override { ++count; }
-  int count = 0;
-};
-
 int RunJump(JumpOptions& options) {
   if (!PrepareOutput(options.output)) return kExitUsage;
   int line = 0, column = 0;

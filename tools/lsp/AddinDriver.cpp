@@ -8,15 +8,6 @@
 namespace olvcli::lsp {
 namespace {
 
-// Counts the items the IDE's outline editor is made to show.
-class ShownItems : public ide::IdeObserver {
- public:
-  ShownItems() { ide::Ide::Instance().AddObserver(this); }
-  ~ShownItems() override { ide::Ide::Instance().RemoveObserver(this); }
-  void CurrentItemChanged(ide::OutlineHandle, ide::ItemHandle) override { ++count; }
-  int count = 0;
-};
-
 // ClassMate's report sections, as its lines name them.
 constexpr char kBaseClassesLine[] = "Base Classes: ";
 constexpr char kDerivedClassesLine[] = "Derived Classes: ";
