@@ -4,6 +4,8 @@
 
 #include "codejumper/ItemTypeGroups.h"
 
+#include <string.h>
+
 namespace
 {
 // The class definitions whose bases one SearchBaseClasses walk has entered.
@@ -131,8 +133,10 @@ int SearchSections(const CString& identifier, const CGItem& anchor, CGItem& resu
 int MatchDeclaration(const CString& identifier, const CGItem& section, CGItem& result)
 {
     // Nothing under the caret names nothing: an empty identifier would
-    // otherwise match the first unnamed item (a label, a return type).
-    if (identifier.IsEmpty())
+    // otherwise match the first unnamed item (a label, a return type). A
+    // declaration name ends before any blank or "[", so an identifier with
+    // one names nothing either.
+    if (identifier.IsEmpty() || identifier.FindOneOf(" [") >= 0)
         return result.IsValid();
 
     CGObjectList children;
@@ -141,7 +145,7 @@ int MatchDeclaration(const CString& identifier, const CGItem& section, CGItem& r
     while (pos != NULL)
     {
         CGItem* pChild = children.GetNext(pos);
-        if (DeclarationName(*pChild).Compare(identifier) == 0)
+        if (IsDeclarationOf(*pChild, identifier))
         {
             result.Initialize(pChild->GetOutline(), pChild->GetItem());
             break;
@@ -208,13 +212,17 @@ int FindObjectClass(const CGItem& source, CGItem& result)
     return classes.GetChildObjectByName(className, result, 0);
 }
 
-CString DeclarationName(const CGItem& item)
+// Compared in place, without cutting the name out: a search that ends in the
+// global sections asks this of every one of their declarations.
+BOOL IsDeclarationOf(const CGItem& item, const CString& identifier)
 {
-    CString name(item.GetName());
-    int cut = name.FindOneOf(" [");
-    if (cut >= 0)
-        name = name.Left(cut);
-    return name;
+    CGString name(item.GetName());
+    const char* pszName = name;
+    int nLength = identifier.GetLength();
+    if (name.GetLength() < nLength || memcmp(pszName, (LPCTSTR)identifier, nLength) != 0)
+        return FALSE;
+    char next = pszName[nLength];
+    return next == '\0' || next == ' ' || next == '[';
 }
 
 BOOL IsWindowHandleVariable(const CGItem& item)

@@ -34,8 +34,9 @@ int SearchBaseClasses(const CString& identifier, const CGItem& classDefinition, 
 // may be the same item.
 int FindObjectClass(const CGItem& source, CGItem& result);
 
-// The declaration name of an item: its name up to the first blank or "[".
-CString DeclarationName(const CGItem& item);
+// TRUE when the item's declaration name, its name up to the first blank or
+// "[", is the identifier (an identifier without blanks and "[").
+BOOL IsDeclarationOf(const CGItem& item, const CString& identifier);
 
 // TRUE when the item's title is exactly "Window Handle".
 BOOL IsWindowHandleVariable(const CGItem& item);

@@ -36,6 +36,11 @@ Json At(const std::string& path, int line, int character) {
   return {{"textDocument", {{"uri", FileUri(path)}}}, {"position", {{"line", line}, {"character", character}}}};
 }
 
+// {start line, start character, end line, end character} as an LSP range.
+Json Range(const std::vector<int>& r) {
+  return {{"start", {{"line", r[0]}, {"character", r[1]}}}, {"end", {{"line", r[2]}, {"character", r[3]}}}};
+}
+
 Json References(const std::string& path, int line, int character, bool withDeclaration) {
   Json params = At(path, line, character);
   params["context"] = {{"includeDeclaration", withDeclaration}};
@@ -80,7 +85,7 @@ TEST_F(LspServerTest, LifeCycleAndErrors) {
   EXPECT_EQ(client.Request("textDocument/definition", At(kJumps, 0, 0))["error"]["code"], -32002);
   Json init = client.Request("initialize", {{"processId", nullptr}, {"rootUri", nullptr}, {"capabilities", Json::object()}});
   const Json& caps = init["result"]["capabilities"];
-  EXPECT_EQ(caps["textDocumentSync"]["change"], 1);  // full documents
+  EXPECT_EQ(caps["textDocumentSync"]["change"], 2);  // full documents
   for (const char* provider : {"definitionProvider", "referencesProvider", "hoverProvider", "documentSymbolProvider",
                                "workspaceSymbolProvider", "foldingRangeProvider", "typeHierarchyProvider"})
     EXPECT_EQ(caps[provider], true) << provider;
@@ -302,6 +307,67 @@ TEST_F(LspServerTest, CodePageTextAndUtf16Columns) {
   EXPECT_EQ(diagnostics[0]["range"]["start"]["line"], 1);
   EXPECT_EQ(diagnostics[0]["message"], "line 2: a character that cp1251 lacks; the file on disk is read in place of "
                                        "the editor's text");
+  End();
+}
+
+// Editors send only what changed (incremental sync): each range is taken in
+// the text the changes before it left, in UTF-16 columns, and only the
+// change is converted to the code page.
+TEST_F(LspServerTest, IncrementalChangesEditTheDocumentInPlace) {
+  const std::string app = folder_ + "/Inc.app";
+  const std::string text =
+      ".head 0 +  Application Description: code page\n"
+      ".head 1 -  Outline Version - 4.0.28\n"
+      ".head 1 +  Global Declarations\n"
+      ".head 2 +  Variables\n"
+      ".head 3 -  Number: nсчёт\n"
+      ".head 2 +  Internal Functions\n"
+      ".head 3 +  Function: F\n"
+      ".head 4 +  Actions\n"
+      ".head 5 -  Set nсчёт = nсчёт + 1\n";
+  WriteFile(app, ".head 0 +  Application Description: on disk\n");
+  Start(folder_, {{"encoding", "cp1251"}});
+  Open(app, text);
+  auto change = [&](int version, std::vector<std::pair<std::vector<int>, std::string>> edits) {
+    Json changes = Json::array();
+    for (const auto& edit : edits)
+      changes.push_back({{"range", Range(edit.first)}, {"text", edit.second}});
+    client_->Notify("textDocument/didChange",
+                    {{"textDocument", {{"uri", FileUri(app)}, {"version", version}}}, {"contentChanges", changes}});
+  };
+  auto symbols = [&](const std::string& query) {
+    std::vector<std::vector<int>> found;
+    const Json reply = client_->Request("workspace/symbol", {{"query", query}});
+    for (const Json& s : reply["result"]) found.push_back(Where(s["location"]["range"]));
+    return found;
+  };
+
+  // Three renames in one message; the second use moved right by the first.
+  change(2, {{{8, 15, 8, 20}, "nитоги"}, {{8, 24, 8, 29}, "nитоги"}, {{4, 19, 4, 24}, "nитоги"}});
+  Json reply = client_->Request("textDocument/definition", At(app, 8, 26));
+  ASSERT_TRUE(reply["result"].is_object()) << reply.dump();
+  EXPECT_EQ(Where(reply["result"]["range"]), (std::vector<int>{4, 19, 4, 25}));
+  EXPECT_TRUE(symbols("nсчёт").empty());
+
+  // A line inserted, then removed again across the line end.
+  change(3, {{{4, 25, 4, 25}, "\n.head 3 -  Number: nЛишний"}});
+  EXPECT_EQ(symbols("nЛишний"), (std::vector<std::vector<int>>{{5, 19, 5, 26}}));
+  reply = client_->Request("textDocument/definition", At(app, 9, 26));
+  EXPECT_EQ(Where(reply["result"]["range"]), (std::vector<int>{4, 19, 4, 25}));
+  change(4, {{{4, 25, 5, 26}, ""}});
+  EXPECT_TRUE(symbols("nЛишний").empty());
+
+  // A character cp1251 lacks: its line is named and the file on disk serves;
+  // taken out again, the editor's text serves once more.
+  change(5, {{{1, 35, 1, 35}, "\n.head 1 -  ! Grüße"}});
+  EXPECT_TRUE(symbols("nитоги").empty());
+  Json diagnostics = client_->DiagnosticsFor(FileUri(app));
+  ASSERT_EQ(diagnostics.size(), 1u) << diagnostics.dump();
+  EXPECT_EQ(diagnostics[0]["message"], "line 3: a character that cp1251 lacks; the file on disk is read in place of "
+                                       "the editor's text");
+  change(6, {{{1, 35, 2, 18}, ""}});
+  EXPECT_EQ(symbols("nитоги"), (std::vector<std::vector<int>>{{4, 19, 4, 25}}));
+  EXPECT_TRUE(client_->DiagnosticsFor(FileUri(app)).empty());
   End();
 }
 

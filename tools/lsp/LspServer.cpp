@@ -262,7 +262,7 @@ Server::Json Server::Initialize(const Json& params) {
   m_initialized = true;
 
   Json capabilities = {
-      {"textDocumentSync", {{"openClose", true}, {"change", 1}, {"save", {{"includeText", false}}}}},
+      {"textDocumentSync", {{"openClose", true}, {"change", 2}, {"save", {{"includeText", false}}}}},
       {"definitionProvider", true},
       {"referencesProvider", true},
       {"hoverProvider", true},
@@ -292,8 +292,21 @@ void Server::DidChange(const Json& params) {
   const std::string path = ide::CanonicalPath(PathFromUri(params.at("textDocument").at("uri")));
   const Json& changes = params.at("contentChanges");
   if (path.empty() || changes.empty()) return;
-  std::string error;
-  m_workspace->SetDocument(path, changes.back().at("text"), error);
+  // In order: each change's range is in the text the ones before it left.
+  for (const Json& change : changes) {
+    std::string error;
+    const std::string& text = change.at("text").get_ref<const std::string&>();
+    if (!change.contains("range")) {
+      m_workspace->SetDocument(path, text, error);
+      continue;
+    }
+    const Json& start = change.at("range").at("start");
+    const Json& end = change.at("range").at("end");
+    if (!m_workspace->EditDocument(path, start.at("line"), start.at("character"), end.at("line"),
+                                   end.at("character"), text, error) &&
+        m_workspace->EncodingErrors().count(path) == 0)  // those are the document's diagnostics
+      std::cerr << "lsp: " << error << '\n';
+  }
   m_lastChanged = path;
   m_changePending = true;
   m_reloadAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.debounceMs);
@@ -322,7 +335,7 @@ void Server::Publish() {
   auto add = [&](const std::string& file, int line, const std::string& text, int severity) {
     std::string path = ide::CanonicalPath(file);
     if (path.empty()) path = file;
-    const std::vector<std::string>& lines = m_workspace->Lines(path);
+    const std::vector<std::string_view>& lines = m_workspace->Lines(path);
     const int at = line > 0 ? line - 1 : 0;
     const int end = static_cast<size_t>(at) < lines.size() ? Utf16Column(lines[at], lines[at].size(), m_encoding) : 0;
     Json& list = byUri[UriFromPath(path)];
@@ -378,10 +391,10 @@ ide::ItemId Server::DeclarationAt(const Position& position, ide::ItemId* itemThe
 
 Server::Json Server::ItemRange(ide::ItemId item, bool nameOnly) {
   const ide::Outline& outline = *m_workspace->CurrentOutline();
-  const std::vector<std::string>& lines = m_workspace->Lines(m_workspace->CanonicalFile(item));
+  const std::vector<std::string_view>& lines = m_workspace->Lines(m_workspace->CanonicalFile(item));
   const int line = outline.Line(item) - 1;
   if (line < 0 || static_cast<size_t>(line) >= lines.size()) return Range(line < 0 ? 0 : line, 0, line < 0 ? 0 : line, 0);
-  const std::string& text = lines[line];
+  const std::string_view text = lines[line];
   size_t start = text.find_first_not_of(" \t");
   size_t end = text.size();
   if (start == std::string::npos) start = 0;
@@ -466,7 +479,7 @@ Server::Json Server::References(const Json& params) {
     seen.push_back(hit.item);
     const std::string shown = outline.OutlineLine(hit.item);
     const std::string& file = m_workspace->CanonicalFile(hit.item);
-    const std::vector<std::string>& lines = m_workspace->Lines(file);
+    const std::vector<std::string_view>& lines = m_workspace->Lines(file);
     for (size_t at = FindWord(shown, name); at != std::string::npos; at = FindWord(shown, name, at + name.size())) {
       const bool isDeclaration = hit.item == declaration && outline.Name(hit.item) == name;
       if (isDeclaration ? !withDeclaration : m_addin->JumpFrom(hit.item, static_cast<int>(at)) != declaration) continue;
@@ -497,7 +510,7 @@ Server::Json Server::DocumentSymbols(const Json& params) {
   if (!Serve(path)) return Json::array();
   const ide::Outline& outline = *m_workspace->CurrentOutline();
   const std::vector<ide::ItemId>& items = m_workspace->ItemsOf(path);
-  const std::vector<std::string>& lines = m_workspace->Lines(path);
+  const std::vector<std::string_view>& lines = m_workspace->Lines(path);
   std::map<ide::ItemId, int> lastLine = LastLines(outline, items);
   struct Node {
     Json symbol;
@@ -592,7 +605,7 @@ Server::Json Server::DocumentLinks(const Json& params) {
   Json result = Json::array();
   if (!Serve(path)) return result;
   const ide::Outline& outline = *m_workspace->CurrentOutline();
-  const std::vector<std::string>& lines = m_workspace->Lines(path);
+  const std::vector<std::string_view>& lines = m_workspace->Lines(path);
   for (ide::ItemId item : m_workspace->ItemsOf(path)) {
     if (outline.Type(item) != ide::ItemType::FileInclude) continue;
     const std::string library = m_workspace->IncludedFile(item);

@@ -61,20 +61,25 @@ std::string UriFromPath(const std::string& path) {
   return uri;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> LineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
   size_t start = 0;
   for (;;) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
+      lines.push_back(text.substr(start));
       break;
     }
     size_t stop = end > start && text[end - 1] == '\r' ? end - 1 : end;
-    lines.emplace_back(text.substr(start, stop - start));
+    lines.push_back(text.substr(start, stop - start));
     start = end + 1;
   }
   return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  const std::vector<std::string_view> views = LineViews(text);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 int Utf16Column(std::string_view line, size_t byteColumn, const TextEncoding& encoding) {
@@ -91,6 +96,29 @@ size_t ByteColumn(std::string_view line, int column, const TextEncoding& encodin
     units += Utf16Units(encoding.ToUtf8(line.substr(i, 1)));
   }
   return line.size();
+}
+
+size_t TextOffset(std::string_view text, int line, int column, const TextEncoding* encoding) {
+  size_t start = 0;
+  for (int n = 0; n < line; ++n) {
+    const size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) return text.size();
+    start = end + 1;
+  }
+  size_t end = text.find('\n', start);
+  if (end == std::string_view::npos) end = text.size();
+  if (end > start && text[end - 1] == '\r') --end;
+  const std::string_view lineText = text.substr(start, end - start);
+  if (encoding != nullptr) return start + ByteColumn(lineText, column, *encoding);
+  // UTF-8: a code point is one UTF-16 unit, two for four bytes.
+  int units = 0;
+  for (size_t i = 0; i < lineText.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(lineText[i]);
+    if ((c & 0xC0) == 0x80) continue;  // inside a code point
+    if (units >= column) return start + i;
+    units += c >= 0xF0 ? 2 : 1;
+  }
+  return end;
 }
 
 size_t FindWord(std::string_view text, std::string_view word, size_t from) {

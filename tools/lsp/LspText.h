@@ -17,12 +17,21 @@ std::string UriFromPath(const std::string& path);
 
 // The lines of a text, each without its line end (LF, CR LF).
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into the text.
+std::vector<std::string_view> LineViews(std::string_view text);
 
 // The UTF-16 column of byte `byteColumn` of a line in the file's code page.
 int Utf16Column(std::string_view line, size_t byteColumn, const TextEncoding& encoding);
 // The byte of the line that UTF-16 column `column` stands before (the line's
 // end for a column beyond it).
 size_t ByteColumn(std::string_view line, int column, const TextEncoding& encoding);
+
+// The offset in a document's text of an editor position (line from 0, UTF-16
+// column): the line's start plus the bytes before the column, the line's end
+// (before its CR LF or LF) for a column beyond it, the text's end for a line
+// beyond the last. The text is UTF-8 without an encoding, else bytes of the
+// encoding's code page.
+size_t TextOffset(std::string_view text, int line, int column, const TextEncoding* encoding);
 
 // The first occurrence of `word` in `text` at or after `from` that stands as
 // a whole word (no letter, digit or _ on either side), letters compared

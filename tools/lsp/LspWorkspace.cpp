@@ -15,7 +15,7 @@
 namespace olvcli::lsp {
 namespace {
 
-const std::vector<std::string> kNoLines;
+const std::vector<std::string_view> kNoLines;
 const std::vector<ide::ItemId> kNoItems;
 const std::string kNoFile;
 
@@ -72,6 +72,42 @@ void ListOutlineFiles(const std::string& dir, int depth, std::vector<std::string
 }  // namespace
 
 bool Workspace::SetDocument(const std::string& path, const std::string& utf8, std::string& error) {
+  m_texts[path] = utf8;
+  return ConvertDocument(path, error);
+}
+
+bool Workspace::EditDocument(const std::string& path, int startLine, int startColumn, int endLine, int endColumn,
+                             const std::string& utf8, std::string& error) {
+  auto text = m_texts.find(path);
+  if (text == m_texts.end()) {
+    error = "a change of a document that is not open";
+    return false;
+  }
+  const TextEncoding* encoding = m_encoding.IsSet() ? &m_encoding : nullptr;
+  std::string& editorText = text->second;
+  const size_t from = TextOffset(editorText, startLine, startColumn, nullptr);
+  const size_t to = std::max(from, TextOffset(editorText, endLine, endColumn, nullptr));
+  auto overlay = m_overlays.find(path);
+  std::string bytes;
+  if (overlay != m_overlays.end() && m_encoding.FromUtf8(utf8, bytes, error)) {
+    // Only the change is converted; the rest of the document keeps its bytes.
+    std::string& document = overlay->second;
+    const size_t byteFrom = TextOffset(document, startLine, startColumn, encoding);
+    const size_t byteTo = std::max(byteFrom, TextOffset(document, endLine, endColumn, encoding));
+    document.replace(byteFrom, byteTo - byteFrom, bytes);
+    editorText.replace(from, to - from, utf8);
+    m_dirty = true;
+    m_lines.erase(path);
+    return true;
+  }
+  // The document (or now this change) cannot be written in the code page:
+  // the whole text is converted again, which names the line that fails.
+  editorText.replace(from, to - from, utf8);
+  return ConvertDocument(path, error);
+}
+
+bool Workspace::ConvertDocument(const std::string& path, std::string& error) {
+  const std::string& utf8 = m_texts[path];
   std::string bytes;
   m_dirty = true;
   m_lines.erase(path);
@@ -96,6 +132,7 @@ bool Workspace::SetDocument(const std::string& path, const std::string& utf8, st
 }
 
 void Workspace::CloseDocument(const std::string& path) {
+  m_texts.erase(path);
   if (m_overlays.erase(path) == 0) return;
   m_lines.erase(path);
   m_dirty = true;
@@ -179,30 +216,45 @@ void Workspace::Index() {
   const ide::Outline* outline = CurrentOutline();
   if (outline == nullptr) return;
   m_itemFiles.reserve(outline->Count());
+  // A file's items mostly follow each other: the previous item's file is
+  // looked up only when the file changes.
+  const ide::SourceFile* lastFile = nullptr;
+  const std::string* canonical = nullptr;
+  std::vector<ide::ItemId>* fileItems = nullptr;
+  ide::ItemId lastIncluding = ide::kNoItem;
   for (ide::ItemId i = 0; i < outline->Count(); ++i) {
-    const std::string& path = outline->File(i).path;
-    auto found = m_canonical.find(path);
-    if (found == m_canonical.end()) {
-      std::string canonical = ide::CanonicalPath(path);
-      found = m_canonical.emplace(path, canonical.empty() ? path : canonical).first;
+    const ide::SourceFile* file = &outline->File(i);
+    if (file != lastFile) {
+      auto found = m_canonical.find(file->path);
+      if (found == m_canonical.end()) {
+        std::string path = ide::CanonicalPath(file->path);
+        found = m_canonical.emplace(file->path, path.empty() ? file->path : path).first;
+      }
+      lastFile = file;
+      canonical = &found->second;
+      fileItems = &m_byFile[*canonical];
     }
-    m_itemFiles.push_back(&found->second);
-    if (outline->Line(i) > 0) m_byFile[found->second].push_back(i);
+    m_itemFiles.push_back(canonical);
+    if (outline->Line(i) > 0) fileItems->push_back(i);
     const ide::ItemId including = outline->IncludingItem(i);
-    if (including != ide::kNoItem && m_includes.count(including) == 0) m_includes[including] = found->second;
+    if (including != ide::kNoItem && including != lastIncluding) {
+      m_includes.emplace(including, *canonical);  // the first file it brought in
+      lastIncluding = including;
+    }
   }
+  auto byLine = [outline](ide::ItemId a, ide::ItemId b) { return outline->Line(a) < outline->Line(b); };
   for (auto& entry : m_byFile)
-    std::stable_sort(entry.second.begin(), entry.second.end(),
-                     [outline](ide::ItemId a, ide::ItemId b) { return outline->Line(a) < outline->Line(b); });
+    if (!std::is_sorted(entry.second.begin(), entry.second.end(), byLine))
+      std::stable_sort(entry.second.begin(), entry.second.end(), byLine);
 }
 
 const std::string& Workspace::CanonicalFile(ide::ItemId item) {
   return item < m_itemFiles.size() ? *m_itemFiles[item] : kNoFile;
 }
 
-const std::vector<std::string>& Workspace::Lines(const std::string& path) {
+const std::vector<std::string_view>& Workspace::Lines(const std::string& path) {
   auto cached = m_lines.find(path);
-  if (cached != m_lines.end()) return cached->second;
+  if (cached != m_lines.end()) return cached->second.lines;
   auto open = m_overlays.find(path);
   std::string text, error;
   if (open != m_overlays.end()) {
@@ -212,7 +264,10 @@ const std::vector<std::string>& Workspace::Lines(const std::string& path) {
     if (!ide::ReadWholeFile(path, text, error) || !ide::DecodeOutlineText(text, start, error)) return kNoLines;
     text.erase(0, start);
   }
-  return m_lines.emplace(path, SplitLines(text)).first->second;
+  FileLines& entry = m_lines[path];
+  entry.text = std::move(text);
+  entry.lines = LineViews(entry.text);
+  return entry.lines;
 }
 
 const std::vector<ide::ItemId>& Workspace::ItemsOf(const std::string& path) {
@@ -223,7 +278,7 @@ const std::vector<ide::ItemId>& Workspace::ItemsOf(const std::string& path) {
 bool Workspace::PlaceOnLine(const std::string& path, int line, EditPlace& place) {
   place = EditPlace();
   const ide::Outline* outline = CurrentOutline();
-  const std::vector<std::string>& lines = Lines(path);
+  const std::vector<std::string_view>& lines = Lines(path);
   if (outline == nullptr || line < 1 || static_cast<size_t>(line) > lines.size()) return false;
   const std::vector<ide::ItemId>& items = ItemsOf(path);
   // The last item starting on or before the line.
@@ -231,7 +286,7 @@ bool Workspace::PlaceOnLine(const std::string& path, int line, EditPlace& place)
                                 [outline](int l, ide::ItemId i) { return l < outline->Line(i); });
   if (after == items.begin()) return false;
   const ide::ItemId item = *(after - 1);
-  const std::string& fileLine = lines[static_cast<size_t>(line) - 1];
+  const std::string_view fileLine = lines[static_cast<size_t>(line) - 1];
   const std::string shown = outline->OutlineLine(item);
   // The shown text's lines; the file's line holds the one it shows.
   std::vector<std::pair<size_t, size_t>> segments;

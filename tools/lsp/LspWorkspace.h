@@ -28,6 +28,12 @@ class Workspace {
   // The editor's UTF-8 text as the document's content; false with `error`
   // when it holds a character the code page lacks (the file on disk is read then).
   bool SetDocument(const std::string& path, const std::string& utf8, std::string& error);
+  // An editor's change of an open document: the text between two positions
+  // (line from 0, UTF-16 column) replaced by `utf8`. False with `error` for
+  // a document not open, or as SetDocument when the document's text now
+  // holds a character the code page lacks.
+  bool EditDocument(const std::string& path, int startLine, int startColumn, int endLine, int endColumn,
+                    const std::string& utf8, std::string& error);
   void CloseDocument(const std::string& path);
   // The documents whose text could not be converted: path -> (line, message).
   const std::map<std::string, std::pair<int, std::string>>& EncodingErrors() const { return m_encodingErrors; }
@@ -62,7 +68,7 @@ class Workspace {
   // ---- the outline's items
   const std::string& CanonicalFile(ide::ItemId item);
   // Lines of a file: the open document's, else the file's on disk.
-  const std::vector<std::string>& Lines(const std::string& path);
+  const std::vector<std::string_view>& Lines(const std::string& path);
   // The items of a file, in file order.
   const std::vector<ide::ItemId>& ItemsOf(const std::string& path);
   // The item that starts on `line` (from 1) of the file, or continues on
@@ -73,6 +79,8 @@ class Workspace {
 
  private:
   void Index();
+  // Converts the editor's text of `path` into the document's bytes.
+  bool ConvertDocument(const std::string& path, std::string& error);
   std::string FindApplication(const std::string& library) const;
 
   ide::shell::Shell& m_shell;
@@ -81,7 +89,8 @@ class Workspace {
   std::vector<std::string> m_includeDirs;
   std::string m_configuredApp;
   std::map<std::string, std::string> m_appFor;  // what ApplicationFor found, by file
-  ide::FileOverlays m_overlays;
+  ide::FileOverlays m_overlays;                 // open documents in the code page, as the IDE reads them
+  std::map<std::string, std::string> m_texts;  // the same documents as the editor has them, UTF-8
   std::map<std::string, std::pair<int, std::string>> m_encodingErrors;
   bool m_dirty = false;
   std::string m_loadedApp;
@@ -91,7 +100,11 @@ class Workspace {
   std::vector<const std::string*> m_itemFiles;              // per item
   std::map<std::string, std::vector<ide::ItemId>> m_byFile;  // canonical -> items in file order
   std::map<ide::ItemId, std::string> m_includes;            // File Include item -> library
-  std::map<std::string, std::vector<std::string>> m_lines;  // canonical -> lines
+  struct FileLines {
+    std::string text;                     // the document's or the file's bytes
+    std::vector<std::string_view> lines;  // into text
+  };
+  std::map<std::string, FileLines> m_lines;  // canonical -> lines
 };
 
 }  // namespace olvcli::lsp

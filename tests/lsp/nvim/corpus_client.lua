@@ -1,6 +1,7 @@
 -- A real client: headless Neovim (0.7) starts `olvaren lsp` with
 -- vim.lsp.start_client, opens a cp1251 program of the corpus and asks for a
--- definition, references, the document's symbols and a class's supertypes.
+-- definition, references, the document's symbols and a class's supertypes,
+-- then edits the buffer (Neovim sends the changed ranges) and asks again.
 -- Run by run.sh (nvim --headless -u NONE -c "luafile ...");
 -- ends with :cquit 1 on the first failed check, :qall! when all pass.
 local olvaren = os.getenv('OLVAREN')
@@ -68,7 +69,25 @@ local supers = ask('typeHierarchy/supertypes', { item = items[1] })
 check(supers ~= nil and #supers == 1 and supers[1].name == 'gwcAutoSave', 'supertype gwcAutoSave, got ' .. vim.inspect(supers))
 check(supers[1].uri:sub(-12) == 'anri_lib.apl', 'gwcAutoSave in anri_lib.apl')
 
+-- Edits: the custom control renamed in Cyrillic (one UTF-16 unit, two
+-- bytes of UTF-8, one of cp1251 per letter), first its declaration, then
+-- the name in the call.
+local function rename(line, name)
+  local text = vim.api.nvim_buf_get_lines(buf, line, line + 1, true)[1]
+  local from = text:find('ccColumn', 1, true)
+  check(from ~= nil, 'ccColumn on line ' .. (line + 1))
+  vim.api.nvim_buf_set_text(buf, line, from - 1, line, from - 1 + #'ccColumn', { name })
+end
+vim.bo[buf].readonly = false  -- the corpus's file; the buffer is never written
+rename(5530, 'ccСтолбец')
+def = ask('textDocument/definition', at(14622, 22))
+check(def == nil or def.range == nil or def.range.start.line ~= 5530, 'no definition on line 5531 after the rename')
+rename(14622, 'ccСтолбец')
+def = ask('textDocument/definition', at(14622, 22))
+check(def ~= nil and def.range ~= nil and def.range.start.line == 5530, 'renamed definition on line 5531, got ' .. vim.inspect(def))
+check(def.range['end'].character - def.range.start.character == 9, 'the name is 9 UTF-16 units, got ' .. vim.inspect(def))
+
 vim.lsp.stop_client(id)
 vim.wait(5000, function() return vim.lsp.get_client_by_id(id) == nil end)
-print('nvim client: definition, references, symbols and supertypes as expected')
+print('nvim client: definition, references, symbols, supertypes and edits as expected')
 vim.cmd('qall!')
