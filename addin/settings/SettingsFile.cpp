@@ -94,12 +94,18 @@ BOOL IsDeeperThan(const pugi::xml_node& top, int limit)
 // the lock holder writes it, so one fixed name serves; one left behind by a
 // save that crashed is removed first. FALSE, with no temporary file left,
 // when it cannot be written completely.
-BOOL WriteTemporaryFile(const pugi::xml_document& doc, const CString& fileName, const CString& tempName)
+// The bytes a save writes for the document.
+std::string SettingsText(const pugi::xml_document& doc)
 {
     std::string content;
     CStringWriter writer(content);
     unsigned int flags = IsDeeperThan(doc, MAX_INDENTED_DEPTH) ? pugi::format_raw : pugi::format_default;
     doc.save(writer, PUGIXML_TEXT("\t"), flags);
+    return content;
+}
+
+BOOL WriteTemporaryFile(const std::string& content, const CString& fileName, const CString& tempName)
+{
     RemoveSettingsFile(tempName);
     return WriteNewSettingsFile(tempName, content, fileName);
 }
@@ -221,8 +227,14 @@ BOOL SaveUnderLock(const pugi::xml_document& doc, const CStringArray* pSections,
         pOut = &current;
     }
 
+    // A save that changes nothing (the section saved again, as it was, last
+    // in the root) leaves the file as it is: no write, no flush to the disk.
+    std::string newContent = SettingsText(*pOut);
+    if (read == SETTINGS_FILE_READ && newContent == content)
+        return TRUE;
+
     CString tempName = fileName + ".tmp";
-    if (!WriteTemporaryFile(*pOut, fileName, tempName))
+    if (!WriteTemporaryFile(newContent, fileName, tempName))
         return FALSE;
 
     // A file that does not parse is kept for the user before it is replaced.

@@ -95,6 +95,28 @@ TEST_F(SettingsFileTest, StaleTemporaryFileIsRemoved) {
   EXPECT_EQ(Entries(Folder()), (std::set<std::string>{"Olvaren.xml", "Olvaren.xml.lock"}));
 }
 
+// A save that would write the bytes the file holds leaves the file alone
+// (no replacement, no flush to the disk); one that moves a section writes.
+TEST_F(SettingsFileTest, SaveThatChangesNothingLeavesTheFileInPlace) {
+  POSIX_ONLY("the file's identity as its inode");
+#ifndef _WIN32
+  auto inode = [this] {
+    struct stat st {};
+    return stat(File().c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  ASSERT_TRUE(Save("a", "1"));
+  ASSERT_TRUE(Save("b", "2"));
+  const std::string both = ReadFile(File());
+  const auto before = inode();
+  ASSERT_TRUE(Save("b", "2"));  // again, as it was and where it was: last
+  EXPECT_EQ(inode(), before);
+  EXPECT_EQ(ReadFile(File()), both);
+  ASSERT_TRUE(Save("a", "1"));  // the same section, now moved to the end
+  EXPECT_NE(inode(), before);
+  EXPECT_LT(ReadFile(File()).find("<b>"), ReadFile(File()).find("<a>"));
+#endif
+}
+
 TEST_F(SettingsFileTest, LinkStaysALinkAndItsTargetIsReplaced) {
   POSIX_ONLY("symbolic links of the stand-in world; Windows renames over the name itself");
 #ifndef _WIN32
