@@ -219,10 +219,12 @@ BOOL IsDeclarationOf(const CGItem& item, const CString& identifier)
     CGString name(item.GetName());
     const char* pszName = name;
     int nLength = identifier.GetLength();
-    if (name.GetLength() < nLength || memcmp(pszName, (LPCTSTR)identifier, nLength) != 0)
+    if (name.GetLength() < nLength)
         return FALSE;
     char next = pszName[nLength];
-    return next == '\0' || next == ' ' || next == '[';
+    if (next != '\0' && next != ' ' && next != '[')
+        return FALSE;
+    return memcmp(pszName, (LPCTSTR)identifier, nLength) == 0;
 }
 
 BOOL IsWindowHandleVariable(const CGItem& item)

@@ -1,6 +1,6 @@
 // CGObjectList: the ordered list of CDK items that a finder fills; it owns
 // its entries. They stand in one array whose places a list filled again
-// reuses; a list destroyed leaves its array to the next list made, so a walk
+// reuses; a list destroyed leaves its array to a list made later, so a walk
 // that lists children item after item allocates only while its lists grow.
 #include "CdkAccess.h"
 
@@ -19,11 +19,17 @@ std::vector<std::vector<CGItem>>& Spare() {
 
 IMPLEMENT_DYNAMIC(CGObjectList, CObject)
 
+// A new list takes the largest spare array: a walk that lists a few
+// sections and then each section's many children then fills every list in
+// place once the arrays have grown, whatever order the lists were made in.
 CGObjectList::CGObjectList() : m_nCount(0) {
   std::vector<std::vector<CGItem>>& spare = Spare();
   if (spare.empty()) return;
-  m_entries.swap(spare.back());
-  spare.pop_back();
+  size_t largest = 0;
+  for (size_t i = 1; i < spare.size(); ++i)
+    if (spare[i].capacity() > spare[largest].capacity()) largest = i;
+  m_entries.swap(spare[largest]);
+  spare.erase(spare.begin() + static_cast<std::ptrdiff_t>(largest));
 }
 
 CGObjectList::~CGObjectList() {
