@@ -36,6 +36,18 @@ Json At(const std::string& path, int line, int character) {
   return {{"textDocument", {{"uri", FileUri(path)}}}, {"position", {{"line", line}, {"character", character}}}};
 }
 
+// An application in Cyrillic, as the editor sends it (UTF-8).
+const char kCyrillicApp[] =
+    ".head 0 +  Application Description: code page\n"
+    ".head 1 -  Outline Version - 4.0.28\n"
+    ".head 1 +  Global Declarations\n"
+    ".head 2 +  Variables\n"
+    ".head 3 -  Number: nсчёт\n"
+    ".head 2 +  Internal Functions\n"
+    ".head 3 +  Function: F\n"
+    ".head 4 +  Actions\n"
+    ".head 5 -  Set nсчёт = nсчёт + 1\n";
+
 // {start line, start character, end line, end character} as an LSP range.
 Json Range(const std::vector<int>& r) {
   return {{"start", {{"line", r[0]}, {"character", r[1]}}}, {"end", {{"line", r[2]}, {"character", r[3]}}}};
@@ -275,15 +287,7 @@ TEST_F(LspServerTest, CodePageTextAndUtf16Columns) {
   client_->Notify("textDocument/didChange",
                   {{"textDocument", {{"uri", FileUri(app)}, {"version", 2}}},
                    {"contentChanges",
-                    Json::array({{{"text", ".head 0 +  Application Description: code page\n"
-                                           ".head 1 -  Outline Version - 4.0.28\n"
-                                           ".head 1 +  Global Declarations\n"
-                                           ".head 2 +  Variables\n"
-                                           ".head 3 -  Number: nсчёт\n"
-                                           ".head 2 +  Internal Functions\n"
-                                           ".head 3 +  Function: F\n"
-                                           ".head 4 +  Actions\n"
-                                           ".head 5 -  Set nсчёт = nсчёт + 1\n"}}})}});
+                    Json::array({{{"text", kCyrillicApp}}})}});
   // The second nсчёт: UTF-16 column 23 is byte 23 of the line.
   Json reply = client_->Request("textDocument/definition", At(app, 8, 24));
   ASSERT_TRUE(reply["result"].is_object()) << reply.dump();
@@ -315,19 +319,9 @@ TEST_F(LspServerTest, CodePageTextAndUtf16Columns) {
 // change is converted to the code page.
 TEST_F(LspServerTest, IncrementalChangesEditTheDocumentInPlace) {
   const std::string app = folder_ + "/Inc.app";
-  const std::string text =
-      ".head 0 +  Application Description: code page\n"
-      ".head 1 -  Outline Version - 4.0.28\n"
-      ".head 1 +  Global Declarations\n"
-      ".head 2 +  Variables\n"
-      ".head 3 -  Number: nсчёт\n"
-      ".head 2 +  Internal Functions\n"
-      ".head 3 +  Function: F\n"
-      ".head 4 +  Actions\n"
-      ".head 5 -  Set nсчёт = nсчёт + 1\n";
   WriteFile(app, ".head 0 +  Application Description: on disk\n");
   Start(folder_, {{"encoding", "cp1251"}});
-  Open(app, text);
+  Open(app, kCyrillicApp);
   auto change = [&](int version, std::vector<std::pair<std::vector<int>, std::string>> edits) {
     Json changes = Json::array();
     for (const auto& edit : edits)
