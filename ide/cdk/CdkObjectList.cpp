@@ -7,9 +7,9 @@
 #include <utility>
 
 namespace {
-// Arrays of destroyed lists, the most recent last (nested walks make and
-// destroy lists in stack order). Never freed, so a list destroyed while
-// statics are destroyed still finds it.
+// Arrays of destroyed lists; one put back goes below the last unless it is
+// larger, so the last is the largest of those put back since it was taken.
+// Never freed, so a list destroyed while statics are destroyed still finds it.
 constexpr size_t kMaxSpare = 16;
 std::vector<std::vector<CGItem>>& Spare() {
   static auto* spare = new std::vector<std::vector<CGItem>>();
@@ -19,22 +19,22 @@ std::vector<std::vector<CGItem>>& Spare() {
 
 IMPLEMENT_DYNAMIC(CGObjectList, CObject)
 
-// A new list takes the largest spare array: a walk that lists a few
-// sections and then each section's many children then fills every list in
-// place once the arrays have grown, whatever order the lists were made in.
+// A new list takes the last spare array, a large one: a walk that lists a
+// few sections and then each section's many children fills its lists in
+// place once two arrays have grown, whatever order the lists are made in.
 CGObjectList::CGObjectList() : m_nCount(0) {
   std::vector<std::vector<CGItem>>& spare = Spare();
   if (spare.empty()) return;
-  size_t largest = 0;
-  for (size_t i = 1; i < spare.size(); ++i)
-    if (spare[i].capacity() > spare[largest].capacity()) largest = i;
-  m_entries.swap(spare[largest]);
-  spare.erase(spare.begin() + static_cast<std::ptrdiff_t>(largest));
+  m_entries.swap(spare.back());
+  spare.pop_back();
 }
 
 CGObjectList::~CGObjectList() {
   std::vector<std::vector<CGItem>>& spare = Spare();
-  if (m_entries.capacity() != 0 && spare.size() < kMaxSpare) spare.push_back(std::move(m_entries));
+  if (m_entries.capacity() == 0 || spare.size() >= kMaxSpare) return;
+  spare.push_back(std::move(m_entries));
+  const size_t n = spare.size();
+  if (n >= 2 && spare[n - 1].capacity() < spare[n - 2].capacity()) spare[n - 1].swap(spare[n - 2]);
 }
 
 void CGObjectList::RemoveAll() { m_nCount = 0; }
