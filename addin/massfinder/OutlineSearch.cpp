@@ -1,5 +1,5 @@
-// The search walk: which items are visited and in which order, which text of
-// each item is tested, and the pattern test itself.
+// The search walk: which items are visited and in which order, and which
+// text of each item is tested (the test itself is CLineMatcher's).
 #include "massfinder/MassFinder.h"
 
 #include <mbstring.h>
@@ -12,14 +12,30 @@ namespace
 {
 const char kNothingSelected[] = "Nothing Selected!";
 
-// Word characters of the whole-word test: the letters and digits of the
-// runtime's multibyte code page (the system's ANSI code page), and '_'. In a
-// code page with letters above 127 those letters are word characters too,
-// so "заказ" is no whole word inside "заказов".
-BOOL IsWordChar(char ch)
+// Copies a CDK text as a C string, up to a NUL inside it if there is one;
+// returns the bytes copied. (The texts are short: a loop beats a call.)
+int CopyText(char* pDest, const CGString& text)
 {
-    unsigned char c = static_cast<unsigned char>(ch);
-    return _ismbcalnum(c) || c == '_';
+    const char* pSrc = text.GetText();
+    int nLength = text.GetLength();
+    int i = 0;
+    while (i < nLength && pSrc[i] != '\0')
+    {
+        pDest[i] = pSrc[i];
+        ++i;
+    }
+    return i;
+}
+
+// The length of a CDK text as a C string.
+int TextLength(const CGString& text)
+{
+    const char* p = text.GetText();
+    int nLength = text.GetLength();
+    int i = 0;
+    while (i < nLength && p[i] != '\0')
+        ++i;
+    return i;
 }
 }  // namespace
 
@@ -99,7 +115,8 @@ void CMassFinder::SearchOutline(CGApplication& app)
     if (!m_onlyMarkedItems)
     {
         SearchItem(app);
-        SearchChildren(app);
+        SearchChildren(app, 0);
+        FreeChildLists();
         return;
     }
 
@@ -112,8 +129,27 @@ void CMassFinder::SearchOutline(CGApplication& app)
     do
     {
         SearchItem(root);
-        SearchChildren(root);
+        SearchChildren(root, 0);
     } while (app.GetNextMarked(CGItem(root), root));
+    FreeChildLists();
+}
+
+// The same line as BuildOutlineLine, written into the walk's buffer, which
+// serves every item of the walk (it is not recursive) and keeps its room.
+int CMassFinder::BuildSearchLine(const CGItem& item, int type)
+{
+    CGString title = item.GetTitle(1);
+    CGString text = item.GetText();
+    int nRoom = title.GetLength() + 2 + text.GetLength();
+    if (nRoom > m_lineBuffer.GetLength())
+        m_lineBuffer.GetBufferSetLength(nRoom * 2);
+    char* pLine = m_lineBuffer.GetBuffer();
+    char* p = pLine + CopyText(pLine, title);
+    if (!text.IsEmpty() && !IsColonlessItemType(type))
+        *p++ = ':';
+    *p++ = ' ';
+    p += CopyText(p, text);
+    return static_cast<int>(p - pLine);
 }
 
 void CMassFinder::SearchItem(CGItem& item)
@@ -121,21 +157,35 @@ void CMassFinder::SearchItem(CGItem& item)
     int type = item.GetItemType();
     if (IsUnsearchedItemType(type))
         return;
-    // One line buffer serves every item of the walk (it is not recursive).
-    CString& line = m_lineBuffer;
-    BuildOutlineLine(item, type, line);
-    if (line.GetLength() <= 1)
+    int length = BuildSearchLine(item, type);
+    if (length <= 1)
         return;
-    if (MatchLine(line))
+    if (m_matcher.Match(m_lineBuffer.GetString(), length))
     {
         ++m_hitCount;
         ReportHit(item);
     }
 }
 
-void CMassFinder::SearchChildren(CGItem& item)
+// The list of children at one depth of the walk: a list serves every item at
+// its depth and keeps its entries' room from item to item.
+CGObjectList& CMassFinder::ChildList(int nDepth)
 {
-    CGObjectList children;
+    while (m_childLists.GetSize() <= nDepth)
+        m_childLists.Add(new CGObjectList);
+    return *m_childLists[nDepth];
+}
+
+void CMassFinder::FreeChildLists()
+{
+    for (INT_PTR i = 0; i < m_childLists.GetSize(); ++i)
+        delete m_childLists[i];
+    m_childLists.RemoveAll();
+}
+
+void CMassFinder::SearchChildren(CGItem& item, int nDepth)
+{
+    CGObjectList& children = ChildList(nDepth);
     item.EnumChildObjects(children, 0, 0);
     POSITION pos = children.GetHeadPosition();
     while (pos != NULL)
@@ -144,7 +194,7 @@ void CMassFinder::SearchChildren(CGItem& item)
         if (m_ignoreIncludes && IsIncludedItem(*pChild))
             continue;
         SearchItem(*pChild);
-        SearchChildren(*pChild);
+        SearchChildren(*pChild, nDepth + 1);
     }
 
     if (m_ignoreComments)
@@ -158,40 +208,12 @@ void CMassFinder::SearchChildren(CGItem& item)
             continue;
         if (m_ignoreIncludes && IsIncludedItem(*pComment))
             continue;
-        CString& text = m_lineBuffer;
-        text = pComment->GetText().GetText();
-        if (!text.IsEmpty() && MatchLine(text))
+        CGString text = pComment->GetText();
+        int length = TextLength(text);
+        if (length != 0 && m_matcher.Match(text.GetText(), length))
         {
             ++m_hitCount;
             ReportHit(*pComment);
         }
     }
-}
-
-// A line is a whole-word hit when any occurrence of the pattern stands as a
-// whole word, not only the first one: "a" is found in "Set xa = a".
-BOOL CMassFinder::MatchLine(CString& line)
-{
-    if (!m_matchCase)
-        LowerCase(line);
-    int patternLength = m_pattern.GetLength();
-    int found = line.Find(m_pattern, 0);
-    if (found < 0)
-        return FALSE;
-    if (!m_wholeWord)
-        return TRUE;
-
-    int lineLength = line.GetLength();
-    while (found >= 0)
-    {
-        int end = found + patternLength;
-        BOOL bStartsWord = found == 0 || !IsWordChar(line[found - 1]);
-        BOOL bEndsWord = end >= lineLength || !IsWordChar(line[end]);
-        if (bStartsWord && bEndsWord)
-            return TRUE;
-        if (found + 1 > lineLength)
-            break;
-        found = line.Find(m_pattern, found + 1);
-    }
-    return FALSE;
 }

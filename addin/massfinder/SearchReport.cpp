@@ -52,6 +52,7 @@ void CMassFinder::Search(const CString& pattern)
 
     if (!m_matchCase)
         LowerCase(m_pattern);
+    m_matcher.Prepare(m_pattern, m_matchCase, m_wholeWord);
     SearchOutline(app);
 
     app.ReportMessage("", NULL);
