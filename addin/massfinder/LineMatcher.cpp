@@ -101,18 +101,71 @@ BOOL CLineMatcher::StandsAsWord(const unsigned char* line, int nLength, int iAt)
     return bStartsWord && bEndsWord;
 }
 
-BOOL CLineMatcher::Match(const char* pszLine, int nLength)
+BOOL CLineMatcher::MatchWhole(const unsigned char* line, int nLength) const
 {
-    const unsigned char* line = reinterpret_cast<const unsigned char*>(pszLine);
-    if (m_bFoldCopy)
-    {
-        m_folded.SetString(pszLine, nLength);
-        LowerCase(m_folded);
-        line = reinterpret_cast<const unsigned char*>(m_folded.GetString());
-    }
     for (int at = Find(line, nLength, 0); at >= 0; at = Find(line, nLength, at + 1))
     {
         if (!m_bWholeWord || StandsAsWord(line, nLength, at))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CLineMatcher::Match(const char* pszLine, int nLength)
+{
+    return Match(pszLine, nLength, "", 0);
+}
+
+BOOL CLineMatcher::Match(const char* pszHead, int nHead, const char* pszText, int nText)
+{
+    if (m_bFoldCopy)
+    {
+        m_folded.SetString(pszHead, nHead);
+        m_folded.Append(pszText, nText);
+        LowerCase(m_folded);
+        return MatchWhole(reinterpret_cast<const unsigned char*>(m_folded.GetString()), m_folded.GetLength());
+    }
+
+    // Occurrences that start in the head: the head's bytes from there on,
+    // then the text's first bytes, compared with the pattern's.
+    const unsigned char* head = reinterpret_cast<const unsigned char*>(pszHead);
+    const unsigned char* text = reinterpret_cast<const unsigned char*>(pszText);
+    const unsigned char* pat = reinterpret_cast<const unsigned char*>(m_pattern.GetString());
+    int nPattern = m_pattern.GetLength();
+    for (int i = 0; i < nHead; ++i)
+    {
+        if (nPattern != 0 && m_fold[head[i]] != pat[0])
+            continue;
+        int k = 0;
+        while (k < nPattern && i + k < nHead && m_fold[head[i + k]] == pat[k])
+            ++k;
+        if (k < nPattern && i + k < nHead)
+            continue;
+        for (int t = 0; k < nPattern && t < nText && text[t] != 0 && m_fold[text[t]] == pat[k]; ++t)
+            ++k;
+        if (k < nPattern)
+            continue;
+        if (!m_bWholeWord)
+            return TRUE;
+        int iEnd = i + nPattern;
+        unsigned char before = i > 0 ? head[i - 1] : 0;
+        unsigned char after = iEnd < nHead ? head[iEnd] : iEnd - nHead < nText ? text[iEnd - nHead] : 0;
+        if (!IsWordChar(m_fold[before]) && !IsWordChar(m_fold[after]))
+            return TRUE;
+    }
+
+    // Occurrences inside the text, which ends at a NUL before nText if it
+    // holds one: an occurrence reaching past such a NUL, and every one after
+    // it, is no occurrence.
+    for (int at = Find(text, nText, 0); at >= 0; at = Find(text, nText, at + 1))
+    {
+        if (memchr(text, 0, static_cast<size_t>(at + nPattern)) != NULL)
+            return FALSE;
+        if (!m_bWholeWord)
+            return TRUE;
+        unsigned char before = at > 0 ? text[at - 1] : nHead > 0 ? static_cast<unsigned char>(pszHead[nHead - 1]) : 0;
+        unsigned char after = at + nPattern < nText ? text[at + nPattern] : 0;
+        if (!IsWordChar(m_fold[before]) && !IsWordChar(m_fold[after]))
             return TRUE;
     }
     return FALSE;

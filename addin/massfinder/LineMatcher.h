@@ -21,11 +21,16 @@ public:
     // pattern; with whole word some occurrence must stand as a word of its
     // own, not only the first one ("a" is found in "Set xa = a").
     BOOL Match(const char* pszLine, int nLength);
+    // The same for the line made of the nHead bytes at pszHead (no NUL among
+    // them) followed by the text at pszText, nText bytes long or ending at a
+    // NUL before: neither is copied whole.
+    BOOL Match(const char* pszHead, int nHead, const char* pszText, int nText);
 
 private:
     // The first occurrence at or after iStart, or -1.
     int Find(const unsigned char* line, int nLength, int iStart) const;
     BOOL StandsAsWord(const unsigned char* line, int nLength, int iAt) const;
+    BOOL MatchWhole(const unsigned char* line, int nLength) const;
 
     CString m_pattern;
     BOOL m_bWholeWord;

@@ -66,8 +66,8 @@ public:
 private:
     BOOL IsIncludedItem(const CGItem& item) const;
 
-    // The line of one item into m_lineBuffer; returns its length.
-    int BuildSearchLine(const CGItem& item, int type);
+    // The head of one item's line into m_lineBuffer; returns its length.
+    int BuildLineHead(const CGString& title, const CGString& text, int type);
     CGObjectList& ChildList(int nDepth);
     void FreeChildLists();
 

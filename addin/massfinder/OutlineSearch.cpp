@@ -11,15 +11,6 @@
 namespace
 {
 const char kNothingSelected[] = "Nothing Selected!";
-
-// Copies a CDK text as a C string (a CDK string is NUL-terminated, and may
-// hold a NUL before its end); returns the bytes copied.
-int CopyText(char* pDest, const CGString& text)
-{
-    size_t nLength = strlen(text.GetText());
-    memcpy(pDest, text.GetText(), nLength);
-    return static_cast<int>(nLength);
-}
 }  // namespace
 
 // Case folding of lines and patterns: the runtime's multibyte lower-casing,
@@ -117,22 +108,27 @@ void CMassFinder::SearchOutline(CGApplication& app)
     FreeChildLists();
 }
 
-// The same line as BuildOutlineLine, written into the walk's buffer, which
+// The head of an item's outline line (as BuildOutlineLine makes it): the
+// title up to a NUL inside it if any, then ":" unless the text is empty or
+// the type colon-less, and a blank, written into the walk's buffer, which
 // serves every item of the walk (it is not recursive) and keeps its room.
-int CMassFinder::BuildSearchLine(const CGItem& item, int type)
+// The text follows the head in the line; it is tested where it is.
+int CMassFinder::BuildLineHead(const CGString& title, const CGString& text, int type)
 {
-    CGString title = item.GetTitle(1);
-    CGString text = item.GetText();
-    int nRoom = title.GetLength() + 2 + text.GetLength();
-    if (nRoom > m_lineBuffer.GetLength())
-        m_lineBuffer.GetBufferSetLength(nRoom * 2);
-    char* pLine = m_lineBuffer.GetBuffer();
-    char* p = pLine + CopyText(pLine, title);
+    if (m_lineBuffer.GetLength() < title.GetLength() + 2)
+        m_lineBuffer.GetBufferSetLength((title.GetLength() + 2) * 2);
+    char* pHead = m_lineBuffer.GetBuffer();
+    const char* pTitle = title.GetText();
+    int n = 0;
+    while (pTitle[n] != '\0')   // titles are short: a loop beats strlen and memcpy
+    {
+        pHead[n] = pTitle[n];
+        ++n;
+    }
     if (!text.IsEmpty() && !IsColonlessItemType(type))
-        *p++ = ':';
-    *p++ = ' ';
-    p += CopyText(p, text);
-    return static_cast<int>(p - pLine);
+        pHead[n++] = ':';
+    pHead[n++] = ' ';
+    return n;
 }
 
 void CMassFinder::SearchItem(CGItem& item)
@@ -140,10 +136,12 @@ void CMassFinder::SearchItem(CGItem& item)
     int type = item.GetItemType();
     if (IsUnsearchedItemType(type))
         return;
-    int length = BuildSearchLine(item, type);
-    if (length <= 1)
-        return;
-    if (m_matcher.Match(m_lineBuffer.GetString(), length))
+    CGString title = item.GetTitle(1);
+    CGString text = item.GetText();
+    int nHead = BuildLineHead(title, text, type);
+    if (nHead <= 1 && text.GetText()[0] == '\0')
+        return;   // the line is a lone blank
+    if (m_matcher.Match(m_lineBuffer.GetString(), nHead, text.GetText(), text.GetLength()))
     {
         ++m_hitCount;
         ReportHit(item);
@@ -156,7 +154,7 @@ CGObjectList& CMassFinder::ChildList(int nDepth)
 {
     while (m_childLists.GetSize() <= nDepth)
         m_childLists.Add(new CGObjectList);
-    return *m_childLists[nDepth];
+    return *m_childLists.GetData()[nDepth];
 }
 
 void CMassFinder::FreeChildLists()
@@ -192,8 +190,7 @@ void CMassFinder::SearchChildren(CGItem& item, int nDepth)
         if (m_ignoreIncludes && IsIncludedItem(*pComment))
             continue;
         CGString text = pComment->GetText();
-        int length = static_cast<int>(strlen(text.GetText()));
-        if (length != 0 && m_matcher.Match(text.GetText(), length))
+        if (text.GetText()[0] != '\0' && m_matcher.Match("", 0, text.GetText(), text.GetLength()))
         {
             ++m_hitCount;
             ReportHit(*pComment);

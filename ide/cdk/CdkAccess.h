@@ -16,6 +16,7 @@ class CGStringAccess {
 // Fills CDK lists in place: an entry reuses a place of the list's array.
 class CGObjectListAccess {
  public:
+  static void Clear(CGObjectList& list) { list.m_nCount = 0; }
   static void Add(CGObjectList& list, HOUTLINE hOutline, HITEM hItem) {
     const size_t index = static_cast<size_t>(list.m_nCount);
     if (index < list.m_entries.size()) {
