@@ -74,6 +74,7 @@ private:
     CLineMatcher m_matcher;          // the current search's pattern test
     CString m_lineBuffer;            // room for the line under test during a walk
     CArray<CGObjectList*, CGObjectList*> m_childLists;   // by depth, during a walk
+    CStringArray m_pathNames;        // a hit's location path, innermost first
 };
 
 // Item-type sets of the search.
