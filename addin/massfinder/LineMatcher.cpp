@@ -41,6 +41,7 @@ CLineMatcher::CLineMatcher()
     {
         m_fold[b] = static_cast<unsigned char>(b);
         m_shift[b] = 1;
+        m_bInPattern[b] = FALSE;
     }
 }
 
@@ -65,8 +66,14 @@ void CLineMatcher::Prepare(const CString& pattern, BOOL bMatchCase, BOOL bWholeW
         last[b] = -1;
     for (int k = 0; k + 1 < nPattern; ++k)
         last[pat[k]] = k;
+    BOOL bInPattern[256] = { FALSE };
+    for (int k = 0; k < nPattern; ++k)
+        bInPattern[pat[k]] = TRUE;
     for (int b = 0; b < 256; ++b)
+    {
         m_shift[b] = nPattern - 1 - last[m_fold[b]];
+        m_bInPattern[b] = bInPattern[m_fold[b]];
+    }
 }
 
 int CLineMatcher::Find(const unsigned char* line, int nLength, int iStart) const
@@ -127,12 +134,17 @@ BOOL CLineMatcher::Match(const char* pszHead, int nHead, const char* pszText, in
     }
 
     // Occurrences that start in the head: the head's bytes from there on,
-    // then the text's first bytes, compared with the pattern's.
+    // then the text's first bytes, compared with the pattern's. When the
+    // pattern has no byte like the head's last (the blank after the title),
+    // only those wholly before that byte are possible.
     const unsigned char* head = reinterpret_cast<const unsigned char*>(pszHead);
     const unsigned char* text = reinterpret_cast<const unsigned char*>(pszText);
     const unsigned char* pat = reinterpret_cast<const unsigned char*>(m_pattern.GetString());
     int nPattern = m_pattern.GetLength();
-    for (int i = 0; i < nHead; ++i)
+    int iHeadEnd = nHead;
+    if (nHead > 0 && !m_bInPattern[head[nHead - 1]])
+        iHeadEnd = nHead - nPattern;
+    for (int i = 0; i < iHeadEnd; ++i)
     {
         if (nPattern != 0 && m_fold[head[i]] != pat[0])
             continue;

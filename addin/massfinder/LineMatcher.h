@@ -40,5 +40,6 @@ private:
     // byte (Horspool): from the last place of that byte's fold in the pattern
     // before the last to the pattern's end, or the pattern's length.
     int m_shift[256];
+    BOOL m_bInPattern[256];       // the byte folds to one of the pattern's
     CString m_folded;             // the folded copy of the line
 };
