@@ -48,6 +48,7 @@ set(OLVAREN_ADDIN_SOURCES
   ${OLVAREN_ADDIN_DIR}/codejumper/ItemTypeGroups.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/MassFinder.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/OutlineSearch.cpp
+  ${OLVAREN_ADDIN_DIR}/massfinder/LineMatcher.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/SearchReport.cpp
   ${OLVAREN_ADDIN_DIR}/massfinder/MassFinderSettings.cpp
   ${OLVAREN_RECENT_PATTERN_MERGE_SOURCE}

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "massfinder/MassFinder.h"
+#include "massfinder/LineMatcher.h"
 
 namespace {
 
@@ -47,12 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   line = line.substr(0, line.find('\0'));
   if (pattern.empty()) return 0;  // the dialog never searches an empty pattern
 
-  CMassFinder finder(NULL);
-  finder.m_matchCase = matchCase;
-  finder.m_wholeWord = wholeWord;
-  finder.m_pattern = Folded(pattern, matchCase).c_str();  // the search folds the pattern once
-  CString tested(line.c_str());
-  BOOL hit = finder.MatchLine(tested);
+  CLineMatcher matcher;
+  matcher.Prepare(Folded(pattern, matchCase).c_str(), matchCase, wholeWord);  // the search folds the pattern once
+  BOOL hit = matcher.Match(line.data(), static_cast<int>(line.size()));
   if ((hit != FALSE) != Expected(Folded(line, matchCase), Folded(pattern, matchCase), wholeWord)) abort();
   return 0;
 }

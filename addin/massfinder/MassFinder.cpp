@@ -27,6 +27,7 @@ CMassFinder::~CMassFinder()
 {
     if (m_pDialog != NULL)
         m_pDialog->m_pFinder = NULL;
+    FreeChildLists();
 }
 
 void CMassFinder::OnToolInvoked(int /*toolParameter*/, CStringArray* arguments)

@@ -7,10 +7,12 @@
 
 #include <afx.h>
 #include <afxcoll.h>
+#include <afxtempl.h>
 
 #include "cdk/ItemTypes.h"
 #include "cdk/cdk.h"
 #include "host/ModuleBase.h"
+#include "massfinder/LineMatcher.h"
 
 class cMassFinderDlg;
 
@@ -32,12 +34,11 @@ public:
     void ReportHit(CGItem& item);
 
     // The walk: the roots (whole application or the marked items), one item's
-    // own line, and an item's children (ordinary pass, then comment pass).
+    // own line, and an item's children (ordinary pass, then comment pass) at
+    // a depth of the walk (the roots' children at 0).
     void SearchOutline(CGApplication& app);
     void SearchItem(CGItem& item);
-    void SearchChildren(CGItem& item);
-    // The pattern test on one line; lower-cases `line` when match case is off.
-    BOOL MatchLine(CString& line);
+    void SearchChildren(CGItem& item, int nDepth);
 
     // Settings section "massfinder" and the recent patterns.
     BOOL ReloadSettingsIfChanged();
@@ -65,7 +66,15 @@ public:
 private:
     BOOL IsIncludedItem(const CGItem& item) const;
 
-    CString m_lineBuffer;            // the line under test during a walk
+    // The head of one item's line into m_lineBuffer; returns its length.
+    int BuildLineHead(const CGString& title, const CGString& text, int type);
+    CGObjectList& ChildList(int nDepth);
+    void FreeChildLists();
+
+    CLineMatcher m_matcher;          // the current search's pattern test
+    CString m_lineBuffer;            // room for the line under test during a walk
+    CArray<CGObjectList*, CGObjectList*> m_childLists;   // by depth, during a walk
+    CStringArray m_pathNames;        // a hit's location path, innermost first
 };
 
 // Item-type sets of the search.

@@ -1,5 +1,5 @@
-// The search walk: which items are visited and in which order, which text of
-// each item is tested, and the pattern test itself.
+// The search walk: which items are visited and in which order, and which
+// text of each item is tested (the test itself is CLineMatcher's).
 #include "massfinder/MassFinder.h"
 
 #include <mbstring.h>
@@ -11,16 +11,6 @@
 namespace
 {
 const char kNothingSelected[] = "Nothing Selected!";
-
-// Word characters of the whole-word test: the letters and digits of the
-// runtime's multibyte code page (the system's ANSI code page), and '_'. In a
-// code page with letters above 127 those letters are word characters too,
-// so "заказ" is no whole word inside "заказов".
-BOOL IsWordChar(char ch)
-{
-    unsigned char c = static_cast<unsigned char>(ch);
-    return _ismbcalnum(c) || c == '_';
-}
 }  // namespace
 
 // Case folding of lines and patterns: the runtime's multibyte lower-casing,
@@ -99,7 +89,8 @@ void CMassFinder::SearchOutline(CGApplication& app)
     if (!m_onlyMarkedItems)
     {
         SearchItem(app);
-        SearchChildren(app);
+        SearchChildren(app, 0);
+        FreeChildLists();
         return;
     }
 
@@ -112,8 +103,32 @@ void CMassFinder::SearchOutline(CGApplication& app)
     do
     {
         SearchItem(root);
-        SearchChildren(root);
+        SearchChildren(root, 0);
     } while (app.GetNextMarked(CGItem(root), root));
+    FreeChildLists();
+}
+
+// The head of an item's outline line (as BuildOutlineLine makes it): the
+// title up to a NUL inside it if any, then ":" unless the text is empty or
+// the type colon-less, and a blank, written into the walk's buffer, which
+// serves every item of the walk (it is not recursive) and keeps its room.
+// The text follows the head in the line; it is tested where it is.
+int CMassFinder::BuildLineHead(const CGString& title, const CGString& text, int type)
+{
+    if (m_lineBuffer.GetLength() < title.GetLength() + 2)
+        m_lineBuffer.GetBufferSetLength((title.GetLength() + 2) * 2);
+    char* pHead = m_lineBuffer.GetBuffer();
+    const char* pTitle = title.GetText();
+    int n = 0;
+    while (pTitle[n] != '\0')   // titles are short: a loop beats strlen and memcpy
+    {
+        pHead[n] = pTitle[n];
+        ++n;
+    }
+    if (!text.IsEmpty() && !IsColonlessItemType(type))
+        pHead[n++] = ':';
+    pHead[n++] = ' ';
+    return n;
 }
 
 void CMassFinder::SearchItem(CGItem& item)
@@ -121,21 +136,37 @@ void CMassFinder::SearchItem(CGItem& item)
     int type = item.GetItemType();
     if (IsUnsearchedItemType(type))
         return;
-    // One line buffer serves every item of the walk (it is not recursive).
-    CString& line = m_lineBuffer;
-    BuildOutlineLine(item, type, line);
-    if (line.GetLength() <= 1)
-        return;
-    if (MatchLine(line))
+    CGString title = item.GetTitle(1);
+    CGString text = item.GetText();
+    int nHead = BuildLineHead(title, text, type);
+    if (nHead <= 1 && text.GetText()[0] == '\0')
+        return;   // the line is a lone blank
+    if (m_matcher.Match(m_lineBuffer.GetString(), nHead, text.GetText(), text.GetLength()))
     {
         ++m_hitCount;
         ReportHit(item);
     }
 }
 
-void CMassFinder::SearchChildren(CGItem& item)
+// The list of children at one depth of the walk: a list serves every item at
+// its depth and keeps its entries' room from item to item.
+CGObjectList& CMassFinder::ChildList(int nDepth)
 {
-    CGObjectList children;
+    while (m_childLists.GetSize() <= nDepth)
+        m_childLists.Add(new CGObjectList);
+    return *m_childLists.GetData()[nDepth];
+}
+
+void CMassFinder::FreeChildLists()
+{
+    for (INT_PTR i = 0; i < m_childLists.GetSize(); ++i)
+        delete m_childLists[i];
+    m_childLists.RemoveAll();
+}
+
+void CMassFinder::SearchChildren(CGItem& item, int nDepth)
+{
+    CGObjectList& children = ChildList(nDepth);
     item.EnumChildObjects(children, 0, 0);
     POSITION pos = children.GetHeadPosition();
     while (pos != NULL)
@@ -144,7 +175,7 @@ void CMassFinder::SearchChildren(CGItem& item)
         if (m_ignoreIncludes && IsIncludedItem(*pChild))
             continue;
         SearchItem(*pChild);
-        SearchChildren(*pChild);
+        SearchChildren(*pChild, nDepth + 1);
     }
 
     if (m_ignoreComments)
@@ -158,40 +189,11 @@ void CMassFinder::SearchChildren(CGItem& item)
             continue;
         if (m_ignoreIncludes && IsIncludedItem(*pComment))
             continue;
-        CString& text = m_lineBuffer;
-        text = pComment->GetText().GetText();
-        if (!text.IsEmpty() && MatchLine(text))
+        CGString text = pComment->GetText();
+        if (text.GetText()[0] != '\0' && m_matcher.Match("", 0, text.GetText(), text.GetLength()))
         {
             ++m_hitCount;
             ReportHit(*pComment);
         }
     }
-}
-
-// A line is a whole-word hit when any occurrence of the pattern stands as a
-// whole word, not only the first one: "a" is found in "Set xa = a".
-BOOL CMassFinder::MatchLine(CString& line)
-{
-    if (!m_matchCase)
-        LowerCase(line);
-    int patternLength = m_pattern.GetLength();
-    int found = line.Find(m_pattern, 0);
-    if (found < 0)
-        return FALSE;
-    if (!m_wholeWord)
-        return TRUE;
-
-    int lineLength = line.GetLength();
-    while (found >= 0)
-    {
-        int end = found + patternLength;
-        BOOL bStartsWord = found == 0 || !IsWordChar(line[found - 1]);
-        BOOL bEndsWord = end >= lineLength || !IsWordChar(line[end]);
-        if (bStartsWord && bEndsWord)
-            return TRUE;
-        if (found + 1 > lineLength)
-            break;
-        found = line.Find(m_pattern, found + 1);
-    }
-    return FALSE;
 }

@@ -52,6 +52,7 @@ void CMassFinder::Search(const CString& pattern)
 
     if (!m_matchCase)
         LowerCase(m_pattern);
+    m_matcher.Prepare(m_pattern, m_matchCase, m_wholeWord);
     SearchOutline(app);
 
     app.ReportMessage("", NULL);
@@ -69,34 +70,42 @@ void CMassFinder::ReportHit(CGItem& item)
     }
     else
     {
-        CString path;
+        // The names met going outwards, innermost first; written outermost
+        // first, each as "[name] ".
+        m_pathNames.RemoveAll();
         for (;;)
         {
             int type = ancestor.GetItemType();
             if (type == ITEMTYPE_APPLICATION)
                 break;
             if (IsPathBreakType(type))
-                path.Empty();
+                m_pathNames.RemoveAll();
             CString name(ancestor.GetText().GetText());
             if (name.IsEmpty())
                 name = ancestor.GetTitle(1).GetText();
-            CString step;
-            step.Format("[%s] ", (LPCSTR)name);
-            path = step + path;
+            m_pathNames.Add(name);
             if (!ancestor.GetParentItem(ancestor))
                 break;
         }
+        for (INT_PTR i = m_pathNames.GetSize(); i-- > 0;)
+        {
+            body += '[';
+            body += m_pathNames[i];
+            body += "] ";
+        }
         CString itemLine = BuildOutlineLine(item);
         FlattenLine(itemLine);
-        body = path + itemLine;
+        body += itemLine;
     }
 
-    CString prefix;
+    CString line;
     CGItem including;
     if (GetIncludingItem(including, item))
-        prefix.Format("<%s> ", including.GetText().GetText());
-
-    CString line;
-    line.Format("%s%s", (LPCSTR)prefix, (LPCSTR)body);
+    {
+        line = '<';
+        line += including.GetText().GetText();
+        line += "> ";
+    }
+    line += body;
     m_pHost->m_app.ReportMessage(line, &item);
 }

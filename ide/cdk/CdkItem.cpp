@@ -136,14 +136,18 @@ BOOL CGItem::GetChildObjectByName(const char* name, CGItem& child, int /*nReserv
 }
 
 int CGItem::EnumChildObjects(CGObjectList& list, int /*nReserved*/, int nTypeFilter) const {
-  list.RemoveAll();
+  CGObjectListAccess::Clear(list);
   ide::ItemId id;
   const ide::Outline* o = cdk::Resolve(m_hOutline, m_hItem, id);
   if (o == nullptr) return 0;
-  for (ide::ItemId c = o->FirstChild(id); c != ide::kNoItem; c = o->NextSibling(c)) {
-    int type = o->Type(c);
+  for (ide::ItemId c = o->FirstChild(id); c != ide::kNoItem;) {
+    // Both read before the list is written, which the compiler cannot tell
+    // apart from the outline's records.
+    const int type = o->Type(c);
+    const ide::ItemId next = o->NextSibling(c);
     if (nTypeFilter == 0 ? type != cdk::kCommentType : type == nTypeFilter)
       cdk::AddListEntry(list, m_hOutline, cdk::HandleOf(c));
+    c = next;
   }
   return list.GetCount();
 }

@@ -29,8 +29,13 @@ void CGString::Assign(const char* text, int nLength) {
   m_nLength = nLength;
 }
 
+// A fresh string has no old text to let go of.
 CGString CGStringAccess::Make(const char* text, int nLength) {
   CGString result;
-  if (nLength > 0) result.Assign(text, nLength);
+  if (nLength <= 0) return result;
+  if (nLength > CGString::kInlineLength) result.m_pszText = new char[static_cast<size_t>(nLength) + 1];
+  memcpy(result.m_pszText, text, static_cast<size_t>(nLength));
+  result.m_pszText[nLength] = '\0';
+  result.m_nLength = nLength;
   return result;
 }

@@ -45,6 +45,7 @@ void Ide::Notify(F f) {
 
 void Ide::Reset() {
   slots_.clear();
+  ++outlinesGeneration_;
   application_ = 0;
   report_.clear();
   errorLogOpen_ = false;
@@ -88,6 +89,7 @@ OutlineHandle Ide::AddOutline(Outline outline, const std::string& path) {
   slot->outline = std::move(outline);
   slot->path = path;
   slots_.push_back(std::move(slot));
+  ++outlinesGeneration_;
   OutlineHandle h = static_cast<OutlineHandle>(slots_.size());
   Notify([h](IdeObserver& o) { o.OutlineOpened(h); });
   SetApplication(h);
@@ -103,6 +105,7 @@ bool Ide::CloseOutline(OutlineHandle h) {
     Notify([](IdeObserver& o) { o.CurrentItemChanged(0, 0); });
   }
   slots_[h - 1].reset();
+  ++outlinesGeneration_;
   for (ReportLine& line : report_)  // lines stay, but no longer lead anywhere
     if (line.outline == h) line.outline = 0, line.item = 0;
   Notify([h](IdeObserver& o) { o.OutlineClosed(h); });

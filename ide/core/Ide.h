@@ -98,6 +98,10 @@ public:
   Outline* GetMutableOutline(OutlineHandle);        // for editing operations of the shell
   const std::string& FileName(OutlineHandle) const; // "" when unknown
   std::vector<OutlineHandle> Outlines() const;      // open outlines, oldest first
+  // Grows whenever an outline is opened or closed and at Reset: while it
+  // stays, GetOutline answers every handle as before (an edit changes an
+  // outline's items, not where the outline is).
+  uint64_t OutlinesGeneration() const { return outlinesGeneration_; }
 
   OutlineHandle Application() const { return application_; }  // 0 = none loaded
   bool SetApplication(OutlineHandle);                          // false for an unknown handle
@@ -182,6 +186,7 @@ private:
   template <class F> void Notify(F f);
 
   std::vector<std::unique_ptr<Slot>> slots_;  // index = handle - 1; closed = nullptr
+  uint64_t outlinesGeneration_ = 0;
   OutlineHandle application_ = 0;
   std::vector<ReportLine> report_;
   bool errorLogOpen_ = false;

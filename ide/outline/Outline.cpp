@@ -86,20 +86,6 @@ ItemId Outline::PrevSibling(ItemId i) const {
   return j;
 }
 
-std::string_view Outline::Title(ItemId i) const {
-  if (!Valid(i)) return {};
-  const detail::ItemRec& it = items_[i];
-  if (!it.longSpans) return files_[it.file].View(it.base, it.titleLen);
-  return files_[it.file].View(it.base, SpansOf(it).titleLen);
-}
-
-std::string_view Outline::Text(ItemId i) const {
-  if (!Valid(i)) return {};
-  const detail::ItemRec& it = items_[i];
-  const detail::Spans s = SpansOf(it);
-  return files_[it.file].View(it.base + s.textRel, s.textLen);
-}
-
 std::string_view Outline::Name(ItemId i) const {
   if (!Valid(i)) return {};
   const detail::ItemRec& it = items_[i];

@@ -147,7 +147,7 @@ class Outline {
   ItemId LastChild(ItemId i) const;
   int Level(ItemId i) const { return Valid(i) ? items_[i].level : -1; }
   int Type(ItemId i) const { return Valid(i) ? items_[i].type : 0; }
-  std::string_view Title(ItemId i) const;
+  std::string_view Title(ItemId i) const;  // inline, below: the search asks every item
   std::string_view Text(ItemId i) const;
   std::string_view Name(ItemId i) const;
   std::string_view ObjectClass(ItemId i) const;
@@ -216,5 +216,23 @@ class Outline {
   std::vector<detail::Spans> longSpans_;          // spans that do not fit an item record
   mutable std::unique_ptr<OutlineIndex> index_;   // built on demand
 };
+
+// The spans of an item record that keeps them in its own fields are read
+// here; those in the table of long spans through SpansOf.
+inline std::string_view Outline::Title(ItemId i) const {
+  if (!Valid(i)) return {};
+  const detail::ItemRec& it = items_[i];
+  return files_[it.file].View(it.base, it.longSpans ? SpansOf(it).titleLen : it.titleLen);
+}
+
+inline std::string_view Outline::Text(ItemId i) const {
+  if (!Valid(i)) return {};
+  const detail::ItemRec& it = items_[i];
+  if (it.longSpans) {
+    const detail::Spans s = SpansOf(it);
+    return files_[it.file].View(it.base + s.textRel, s.textLen);
+  }
+  return files_[it.file].View(it.base + it.titleLen + it.textGap, it.textLen);
+}
 
 }  // namespace ide

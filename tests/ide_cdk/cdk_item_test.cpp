@@ -1,6 +1,7 @@
 // CGItem: what the CDK answers about items of the test application.
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 #include "TestOutline.h"
@@ -229,6 +230,38 @@ TEST_F(CdkItemTest, HandlesOfAClosedOutlineReferToNothing) {
   ASSERT_TRUE(ide::Ide::Instance().CloseOutline(h_));
   EXPECT_FALSE(item.IsValid());
   EXPECT_STREQ(item.GetName(), "");
+}
+
+// An item asked about again after the IDE's outlines changed answers from
+// the outline open now: an edit's new items, nothing after Reset, and the
+// new outline when a handle names one again.
+TEST_F(CdkItemTest, AnswersFollowTheOpenOutlines) {
+  ide::Ide& ide = ide::Ide::Instance();
+  CGItem sum = Item("Number", "nSum");
+  ASSERT_TRUE(sum.IsValid());
+  const HITEM past = static_cast<HITEM>(O().Count() + 1);
+  EXPECT_FALSE(CGItem(h_, past).IsValid());
+  ASSERT_NE(ide.InsertItem(h_, static_cast<HITEM>(1), 0, "Number: nAdded"), 0u);
+  EXPECT_TRUE(CGItem(h_, past).IsValid());
+  EXPECT_STREQ(CGItem(h_, static_cast<HITEM>(2)).GetText(), "nAdded");
+
+  const HOUTLINE old = h_;
+  ide.Reset();
+  EXPECT_FALSE(sum.IsValid());
+  EXPECT_EQ(sum.GetItemType(), 0);
+  EXPECT_STREQ(sum.GetTitle(1), "");
+  CGObjectList list;
+  EXPECT_EQ(CGItem(old, 1).EnumChildObjects(list, 0, 0), 0);
+
+  const std::string other = dir_ + "/other.app";
+  std::ofstream(other, std::ios::binary) << ".head 0 +  Application Description: other\r\n"
+                                            ".head 1 -  ! only a comment\r\n";
+  HOUTLINE h = 0;
+  ASSERT_TRUE(ide.OpenOutline(other, ide::LoadOptions(), &h));
+  ASSERT_EQ(h, old);  // after Reset the first handle is handed out again
+  EXPECT_EQ(CGItem(h, 2).GetItemType(), kComment);
+  EXPECT_STREQ(CGItem(h, 1).GetText(), "other");
+  EXPECT_FALSE(CGItem(h, 3).IsValid());
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // standing as a word is enough), the outline line as title, separator and
 // text, and one hit per line however often the pattern occurs in it.
 #include <mbctype.h>
+#include <mbstring.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -121,6 +123,88 @@ TEST_F(MatchTest, ALineWithThreeOccurrencesCountsOnce) {
   EXPECT_EQ(ReportTexts(), (std::vector<std::string>{"Search Results for \"nA\"", "",
                                                       "[Global Declarations] [Internal Functions] [F] Set nA = nA + nA", "",
                                                       "1 Occurrences found for \"nA\""}));
+}
+
+// The runtime's own answer for one line: some occurrence of the pattern in
+// the line folded by _mbslwr (without match case), standing as a word of
+// its own (letters and digits of the code page, and '_') when asked.
+bool RuntimeFinds(std::string line, std::string pattern, const FindOptions& options) {
+  if (!options.matchCase) {
+    _mbslwr(reinterpret_cast<unsigned char*>(&line[0]));
+    _mbslwr(reinterpret_cast<unsigned char*>(&pattern[0]));
+  }
+  auto word = [](char ch) { return _ismbcalnum(static_cast<unsigned char>(ch)) || ch == '_'; };
+  for (size_t at = line.find(pattern); at != std::string::npos; at = line.find(pattern, at + 1)) {
+    const size_t end = at + pattern.size();
+    if (!options.wholeWord || ((at == 0 || !word(line[at - 1])) && (end >= line.size() || !word(line[end]))))
+      return true;
+  }
+  return false;
+}
+
+// Many lines of letters of both cases (ASCII and the code page's own), digits,
+// '_' and boundaries, searched for pieces of them in other cases: every hit
+// and every miss agrees with the runtime's folding and word characters, in
+// each code page and with every combination of match case and whole word.
+TEST_F(MatchTest, EveryLineAgreesWithTheRuntime) {
+  const char alphabet[] = "aAbBsSqQlL_1 .(=\xc0\xe0\xc7\xe7\xd2\xf2\xe9\xc9\x96";
+  std::mt19937 random(7);
+  auto pick = [&](size_t n) { return static_cast<size_t>(random() % n); };
+  std::vector<std::string> lines;
+  for (int i = 0; i < 300; ++i) {
+    std::string text(1, 'x');
+    for (size_t n = 1 + pick(24); n > 0; --n) text += alphabet[pick(sizeof alphabet - 1)];
+    if (text.back() == ' ') text.back() = '.';  // the reader drops trailing blanks
+    lines.push_back("Set " + text);
+  }
+  std::string outline = OutlineWith(lines[0]);
+  for (size_t i = 1; i < lines.size(); ++i) outline += ".head 5 -  " + lines[i] + "\n";
+
+  std::vector<std::string> patterns = {"s", "Q", "_", "ab", "Set x", "\xe0", "\xc7\xe7", "a a", "l_1", "xs"};
+  for (int i = 0; i < 10; ++i) {  // pieces of the lines, some in the other case
+    const std::string& line = lines[pick(lines.size())];
+    const size_t from = pick(line.size()), length = 1 + pick(6);
+    std::string piece = line.substr(from, length);
+    for (char& c : piece)
+      if (pick(2) == 0) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    patterns.push_back(piece);
+  }
+
+  const std::string prefix = "[Global Declarations] [Internal Functions] [F] ";
+  for (int codePage : {1251, 1252, _MB_CP_SBCS}) {
+    ASSERT_EQ(_setmbcp(codePage), 0);
+    std::string file = Folder() + "/lines.app";
+    WriteTextFile(file, outline);
+    Open(file);
+    for (const std::string& pattern : patterns) {
+      if (pattern.find_first_not_of(' ') == std::string::npos) continue;  // the dialog trims blanks
+      for (int flags = 0; flags < 4; ++flags) {
+        FindOptions options;
+        options.matchCase = (flags & 1) != 0;
+        options.wholeWord = (flags & 2) != 0;
+        SCOPED_TRACE("code page " + std::to_string(codePage) + ", pattern \"" + pattern + "\", flags " +
+                     std::to_string(flags));
+        std::vector<std::string> expected;
+        for (const std::string& line : lines)
+          if (RuntimeFinds(line, pattern, options)) expected.push_back(prefix + line);
+        Find(pattern, options);
+        std::vector<std::string> report = ReportTexts();
+        ASSERT_FALSE(report.empty());
+        std::vector<std::string> hits;  // the statements' lines (the other items may hit too)
+        size_t lines = 0;
+        for (size_t i = report.size() - 1; i-- > 0 && report[i].rfind("Search Results for ", 0) != 0;) {
+          if (report[i].empty()) continue;
+          ++lines;
+          if (report[i].rfind(prefix + "Set ", 0) == 0) hits.insert(hits.begin(), report[i]);
+        }
+        EXPECT_EQ(hits, expected);
+        EXPECT_EQ(report.back(), std::to_string(lines) + " Occurrences found for \"" + pattern + "\"");
+      }
+    }
+    ClickClose();
+    RestartIde();
+  }
+  _setmbcp(_MB_CP_ANSI);
 }
 
 }  // namespace
