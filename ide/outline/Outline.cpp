@@ -86,17 +86,6 @@ ItemId Outline::PrevSibling(ItemId i) const {
   return j;
 }
 
-std::string_view Outline::Name(ItemId i) const {
-  if (!Valid(i)) return {};
-  const detail::ItemRec& it = items_[i];
-  if (!it.longSpans) {
-    if (it.nameLen == 0) return {};
-    return files_[it.file].View(it.base + it.titleLen + it.textGap + it.nameGap, it.nameLen);
-  }
-  const detail::Spans s = SpansOf(it);
-  return s.nameLen ? files_[it.file].View(it.base + s.nameRel, s.nameLen) : std::string_view();
-}
-
 std::string_view Outline::ObjectClass(ItemId i) const {
   if (!Valid(i)) return {};
   auto it = std::lower_bound(classes_.begin(), classes_.end(), i,

@@ -149,7 +149,7 @@ class Outline {
   int Type(ItemId i) const { return Valid(i) ? items_[i].type : 0; }
   std::string_view Title(ItemId i) const;  // inline, below: the search asks every item
   std::string_view Text(ItemId i) const;
-  std::string_view Name(ItemId i) const;
+  std::string_view Name(ItemId i) const;   // inline too: F2 asks every declaration
   std::string_view ObjectClass(ItemId i) const;
   // The item's line as the IDE shows it (in the tree, the inline editor): the
   // file's text after its ".head N +  " prefix or its indenting tabs, through the
@@ -233,6 +233,17 @@ inline std::string_view Outline::Text(ItemId i) const {
     return files_[it.file].View(it.base + s.textRel, s.textLen);
   }
   return files_[it.file].View(it.base + it.titleLen + it.textGap, it.textLen);
+}
+
+inline std::string_view Outline::Name(ItemId i) const {
+  if (!Valid(i)) return {};
+  const detail::ItemRec& it = items_[i];
+  if (!it.longSpans) {
+    if (it.nameLen == 0) return {};
+    return files_[it.file].View(it.base + it.titleLen + it.textGap + it.nameGap, it.nameLen);
+  }
+  const detail::Spans s = SpansOf(it);
+  return s.nameLen ? files_[it.file].View(it.base + s.nameRel, s.nameLen) : std::string_view();
 }
 
 }  // namespace ide
