@@ -4,12 +4,13 @@
 // that lists children item after item allocates only while its lists grow.
 #include "CdkAccess.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
-// Arrays of destroyed lists; one put back goes below the last unless it is
-// larger, so the last is the largest of those put back since it was taken.
-// Never freed, so a list destroyed while statics are destroyed still finds it.
+// Arrays of destroyed lists, by capacity, the largest last; when they are
+// too many the smallest goes. Never freed, so a list destroyed while statics
+// are destroyed still finds them.
 constexpr size_t kMaxSpare = 16;
 std::vector<std::vector<CGItem>>& Spare() {
   static auto* spare = new std::vector<std::vector<CGItem>>();
@@ -19,9 +20,10 @@ std::vector<std::vector<CGItem>>& Spare() {
 
 IMPLEMENT_DYNAMIC(CGObjectList, CObject)
 
-// A new list takes the last spare array, a large one: a walk that lists a
-// few sections and then each section's many children fills its lists in
-// place once two arrays have grown, whatever order the lists are made in.
+// A new list takes the largest spare array: a walk that lists a few
+// sections and then each section's many children fills its lists in place
+// once the arrays have grown, whatever order the lists are made in, and a
+// deep recursion of small lists leaves the large arrays kept.
 CGObjectList::CGObjectList() : m_nCount(0) {
   std::vector<std::vector<CGItem>>& spare = Spare();
   if (spare.empty()) return;
@@ -31,10 +33,15 @@ CGObjectList::CGObjectList() : m_nCount(0) {
 
 CGObjectList::~CGObjectList() {
   std::vector<std::vector<CGItem>>& spare = Spare();
-  if (m_entries.capacity() == 0 || spare.size() >= kMaxSpare) return;
-  spare.push_back(std::move(m_entries));
-  const size_t n = spare.size();
-  if (n >= 2 && spare[n - 1].capacity() < spare[n - 2].capacity()) spare[n - 1].swap(spare[n - 2]);
+  const size_t capacity = m_entries.capacity();
+  if (capacity == 0) return;
+  if (spare.size() >= kMaxSpare) {
+    if (capacity <= spare.front().capacity()) return;
+    spare.erase(spare.begin());
+  }
+  auto at = std::lower_bound(spare.begin(), spare.end(), capacity,
+                             [](const std::vector<CGItem>& a, size_t c) { return a.capacity() < c; });
+  spare.insert(at, std::move(m_entries));
 }
 
 void CGObjectList::RemoveAll() { m_nCount = 0; }
