@@ -84,10 +84,15 @@ long long FileBlocks::Read(char* dst, size_t n, std::string& error) {
   }
 }
 
-bool ReadHead(FileBlocks& file, std::string& out, std::string& error) {
-  out.resize(static_cast<size_t>(std::min<unsigned long long>(file.Size(), 16 * 1024)) + 4);
-  size_t got = 0;
-  while (got < 4) {
+namespace {
+
+// Reads onto the end of `out` until it holds `enough` bytes or the file ends,
+// in room of `room` bytes at first, doubled when it is filled.
+bool ReadOnto(FileBlocks& file, std::string& out, size_t room, size_t enough, std::string& error) {
+  size_t got = out.size();
+  out.resize(std::max(room, got + 1));
+  while (got < enough) {
+    if (got == out.size()) out.resize(out.size() * 2);
     const long long n = file.Read(&out[got], out.size() - got, error);
     if (n < 0) return false;
     if (n == 0) break;
@@ -97,18 +102,16 @@ bool ReadHead(FileBlocks& file, std::string& out, std::string& error) {
   return true;
 }
 
+}  // namespace
+
+bool ReadHead(FileBlocks& file, std::string& out, std::string& error) {
+  out.clear();
+  const size_t room = static_cast<size_t>(std::min<unsigned long long>(file.Size(), 16 * 1024)) + 4;
+  return ReadOnto(file, out, room, 4, error);
+}
+
 bool ReadRest(FileBlocks& file, std::string& out, std::string& error) {
-  size_t got = out.size();
-  out.resize(std::max<size_t>(got + 1, static_cast<size_t>(file.Size()) + 1));
-  for (;;) {
-    if (got == out.size()) out.resize(out.size() * 2);
-    const long long n = file.Read(&out[got], out.size() - got, error);
-    if (n < 0) return false;
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  out.resize(got);
-  return true;
+  return ReadOnto(file, out, static_cast<size_t>(file.Size()) + 1, static_cast<size_t>(-1), error);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out, std::string& error, size_t maxBytes) {
