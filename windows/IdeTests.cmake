@@ -18,6 +18,7 @@ endfunction()
 
 olvaren_ide_test(ide_outline_tests ${TESTS}/ide_outline/OutlineReaderTest.cpp ${TESTS}/ide_outline/ItemTypesTest.cpp
   ${TESTS}/ide_outline/IncludeTest.cpp ${TESTS}/ide_outline/CorpusTest.cpp ${TESTS}/ide_outline/OutlineEditTest.cpp
+  ${TESTS}/ide_outline/BlockReadingTest.cpp
   LIBS olvide)
 
 set(CDK_TESTS ${TESTS}/ide_cdk)

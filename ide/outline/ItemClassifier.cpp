@@ -2,7 +2,8 @@
 // which context, and how a line splits into title, text and name.
 #include "ide/outline/ItemClassifier.h"
 
-#include <unordered_map>
+#include <cstdlib>
+#include <cstring>
 
 #include "ide/outline/ItemTypes.h"
 
@@ -31,16 +32,54 @@ struct Keyword {
   bool named;  // the text after the title is a declared name
 };
 
-// Keywords are short: a plain FNV-1a hash is quicker here than the library's.
-struct KeywordHash {
-  size_t operator()(std::string_view s) const noexcept {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : s) h = (h ^ c) * 16777619u;
-    return h;
+// The keywords of one kind, in an open-addressed table of fixed size. A
+// keyword is found by its length and three of its characters, which tell the
+// keywords of the outline apart well enough that a lookup mostly compares one
+// entry; a line's first word is looked up for every item, so this is the
+// reader's innermost table.
+class Table {
+ public:
+  // Gives `word` its keyword (a word given twice keeps the later one).
+  Keyword& operator[](std::string_view word) {
+    size_t slot = Hash(word);
+    while (slots_[slot].len != 0 && !Same(slots_[slot], word)) slot = (slot + 1) & kMask;
+    Slot& s = slots_[slot];
+    if (s.len == 0) {
+      if (++count_ > kSize / 2) std::abort();  // the table is sized for the keywords below
+      s.word = word.data();
+      s.len = static_cast<uint32_t>(word.size());
+    }
+    return s.keyword;
   }
-};
+  // The keyword `word` is, or nullptr.
+  const Keyword* Find(std::string_view word) const {
+    if (word.empty()) return nullptr;
+    for (size_t slot = Hash(word);; slot = (slot + 1) & kMask) {
+      const Slot& s = slots_[slot];
+      if (s.len == 0) return nullptr;
+      if (Same(s, word)) return &s.keyword;
+    }
+  }
 
-using Table = std::unordered_map<std::string_view, Keyword, KeywordHash>;
+ private:
+  struct Slot {
+    const char* word = nullptr;  // a literal of the tables below
+    uint32_t len = 0;            // 0: free
+    Keyword keyword{};
+  };
+  static constexpr size_t kSize = 512;
+  static constexpr size_t kMask = kSize - 1;
+  static size_t Hash(std::string_view w) {
+    const size_t n = w.size();
+    const auto c = [&](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(w[i])); };
+    return (n * 97 + c(0) * 13 + c(n / 2) * 31 + c(n - 1) * 7) & kMask;
+  }
+  static bool Same(const Slot& s, std::string_view w) {
+    return s.len == w.size() && std::memcmp(s.word, w.data(), w.size()) == 0;
+  }
+  Slot slots_[kSize];
+  size_t count_ = 0;
+};
 
 const Table& ColonKeywords() {
   static const Table table = [] {
@@ -222,9 +261,9 @@ int DataTypeIn(int parent, bool& named) {
 }  // namespace
 
 int WindowTypeForKind(std::string_view kind) {
-  auto it = ColonKeywords().find(TrimRight(kind));
-  if (it == ColonKeywords().end() || it->second.rule != Rule::Window) return 0;
-  return it->second.type;
+  const Keyword* k = ColonKeywords().Find(TrimRight(kind));
+  if (k == nullptr || k->rule != Rule::Window) return 0;
+  return k->type;
 }
 
 ClassifiedLine ClassifyLine(std::string_view raw, ItemContext ctx) {
@@ -284,13 +323,12 @@ ClassifiedLine ClassifyLine(std::string_view raw, ItemContext ctx) {
     }
     if (ctx.parent == T::WindowDefaults) { r.type = T::WindowDefaultsEntry; return r; }
     if (ctx.parent == T::DesignTimeSettings || ctx.parent == T::DesignTimeEntry) {
-      auto it = ColonKeywords().find(kw);
-      r.type = (it != ColonKeywords().end() && IsUnsearchedType(it->second.type)) ? it->second.type
-                                                                                     : T::DesignTimeEntry;
+      const Keyword* k = ColonKeywords().Find(kw);
+      r.type = (k != nullptr && IsUnsearchedType(k->type)) ? k->type : T::DesignTimeEntry;
       return r;
     }
-    auto it = ColonKeywords().find(kw);
-    if (it == ColonKeywords().end()) {
+    const Keyword* found = ColonKeywords().Find(kw);
+    if (found == nullptr) {
       // ": name" with a "Class:" child, or "cClass: name": an object of a class.
       if (kw.empty() && IsDeclarationContext(ctx.parent)) {
         r.type = T::ObjectVariable;
@@ -312,7 +350,7 @@ ClassifiedLine ClassifyLine(std::string_view raw, ItemContext ctx) {
       }
       return r;
     }
-    const Keyword& k = it->second;
+    const Keyword& k = *found;
     bool named = k.named;
     r.type = k.type;
     switch (k.rule) {
@@ -351,12 +389,12 @@ ClassifiedLine ClassifyLine(std::string_view raw, ItemContext ctx) {
   }
   r.titleLen = n;
   r.textRel = static_cast<uint32_t>(raw.size());
-  auto it = BareKeywords().find(line);
-  if (it == BareKeywords().end()) {
+  const Keyword* found = BareKeywords().Find(line);
+  if (found == nullptr) {
     r.type = line.compare(0, 15, "Outline Version") == 0 ? T::OutlineVersion : T::Generic;
     return r;
   }
-  const Keyword& k = it->second;
+  const Keyword& k = *found;
   r.type = k.type;
   switch (k.rule) {
     case Rule::Functions:

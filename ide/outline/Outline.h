@@ -3,7 +3,11 @@
 // with their tree links, type codes, texts and source positions.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -98,14 +102,62 @@ class ItemVector {
   size_t size_ = 0;
 };
 
+// What a file's items refer to, as the file has it: one block that grows in
+// place where the allocator can (realloc), to a size the reader estimates,
+// and gives back the room it did not use when the file has been read.
+class TextStore {
+ public:
+  TextStore() = default;
+  TextStore(TextStore&& o) noexcept : data_(o.data_), size_(o.size_), capacity_(o.capacity_) {
+    o.data_ = nullptr;
+    o.size_ = o.capacity_ = 0;
+  }
+  TextStore& operator=(TextStore&& o) noexcept {
+    std::swap(data_, o.data_);
+    std::swap(size_, o.size_);
+    std::swap(capacity_, o.capacity_);
+    return *this;
+  }
+  TextStore(const TextStore&) = delete;
+  TextStore& operator=(const TextStore&) = delete;
+  ~TextStore() { std::free(data_); }
+
+  const char* data() const { return data_; }
+  size_t size() const { return size_; }
+  size_t capacity() const { return capacity_; }
+  char operator[](size_t i) const { return data_[i]; }
+  void append(const char* p, size_t n) {
+    if (n > capacity_ - size_) reserve(std::max(size_ + n, capacity_ + capacity_ / 4 + 4096));
+    std::memcpy(data_ + size_, p, n);
+    size_ += n;
+  }
+  // Sets the room to `n` bytes (never below the size).
+  void reserve(size_t n) {
+    n = std::max(n, size_);
+    if (n == capacity_) return;
+    void* p = std::realloc(data_, n == 0 ? 1 : n);
+    if (p == nullptr) throw std::bad_alloc();
+    data_ = static_cast<char*>(p);
+    capacity_ = n;
+  }
+  void shrink_to_fit() { reserve(size_); }
+
+ private:
+  char* data_ = nullptr;
+  size_t size_ = 0, capacity_ = 0;
+};
+
 struct FileStore {
   SourceFile source;
   ItemId including = kNoItem;  // the File Include item that loaded a library (kNoItem: main file)
-  std::string buffer;  // the file's text (UTF-8 after conversion of UTF-16 input)
+  // The lines of the file that items refer to (UTF-8 after conversion of UTF-16
+  // input): each item's from the first character of its text, with the line
+  // breaks, and the data blocks; no ".head" prefixes or directives.
+  TextStore buffer;
   std::string arena;   // texts that had to be rebuilt
   std::string_view View(uint32_t off, uint32_t len) const {
-    const std::string& s = (off & kArenaBit) ? arena : buffer;
-    return std::string_view(s.data() + (off & ~kArenaBit), len);
+    const char* s = (off & kArenaBit) ? arena.data() : buffer.data();
+    return std::string_view(s + (off & ~kArenaBit), len);
   }
 };
 

@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ide/outline/Outline.h"
+#include "ide/outline/TextDecoding.h"
 
 namespace ide {
 
@@ -29,8 +31,17 @@ struct ParseTarget {
   std::vector<detail::Spans>& longSpans;
 };
 
-// Parses `store.buffer` from byte `start` into `out`. On failure `out` holds a
-// partial result the caller discards.
-ParseResult ParseOutlineText(detail::FileStore& store, size_t start, uint16_t fileIndex, const ParseTarget& out);
+// What the parser reads: the bytes at hand (all of a text in memory, or the
+// first bytes of a file, byte-order mark left out) and, for a file, where the
+// rest comes from.
+struct ParseInput {
+  std::string_view text;
+  FileBlocks* file = nullptr;  // nullptr: `text` is all of it
+  size_t window = 0;           // bytes read from the file at a time; 0: the parser's own choice
+};
+
+// Parses the input into `out`, keeping in `store.buffer` what the items'
+// spans refer to. On failure `out` holds a partial result the caller discards.
+ParseResult ParseOutlineText(ParseInput& in, detail::FileStore& store, uint16_t fileIndex, const ParseTarget& out);
 
 }  // namespace ide

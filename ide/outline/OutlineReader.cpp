@@ -62,7 +62,17 @@ class OutlineBuilder {
   };
   FileLoad LoadFile(const std::string& path);
   ItemId FirstChildOf(ItemId parent) const;
-  void SetFirstChild(ItemId parent, ItemId child) { firstChanged_[parent] = child; }
+  void SetFirstChild(ItemId parent, ItemId child) {
+    if (changedMark_.size() <= parent) changedMark_.resize(o_.items_.size());
+    changedMark_[parent] = true;
+    firstChanged_[parent] = child;
+  }
+  // The first child merging gave `parent`; false when it did not change its list.
+  bool ChangedFirstChild(ItemId parent, ItemId& child) const {
+    if (parent >= changedMark_.size() || !changedMark_[parent]) return false;
+    child = firstChanged_.find(parent)->second;
+    return true;
+  }
   std::vector<ItemId> Children(ItemId parent) const;
   void ProcessIncludes(ItemId first, ItemId end, const std::string& mainPath);
   void EnterChain(const std::string& canon, const std::string& name);
@@ -90,6 +100,7 @@ class OutlineBuilder {
   // First children of the items whose child lists merging changed; every other
   // item's first child is still the item after it, as its file has it.
   std::unordered_map<ItemId, ItemId> firstChanged_;
+  std::vector<bool> changedMark_;  // the items in firstChanged_, one bit per item
   std::unordered_map<ItemId, ItemId> cursor_;
   std::set<std::string> loaded_;
   std::vector<std::string> chain_;  // canonical paths of the files being included, outermost first
@@ -117,26 +128,40 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
   detail::FileStore store;
   store.source.path = path;
   std::string error;
-  // Texts are offsets below the arena bit into their file's buffer.
+  // Texts are offsets below the arena bit into their file's store.
   constexpr size_t kMaxBytes = detail::kArenaBit - 1;
-  if (!ReadOverlay(path, store.buffer) && !ReadWholeFile(path, store.buffer, error, kMaxBytes)) {
+  // A file is parsed as it is read; UTF-16 text, and an overlay, are parsed
+  // from memory. `text` holds what is at hand.
+  std::string text;
+  FileBlocks file;
+  ParseInput input;
+  const bool overlay = ReadOverlay(path, text);
+  if (!overlay && (!file.Open(path, kMaxBytes, error) || !ReadHead(file, text, error))) {
+    r.description = error;
+    return r;
+  }
+  const bool utf16 = text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') ||
+                                          (text[0] == '\xFE' && text[1] == '\xFF'));
+  if (!overlay && utf16 && !ReadRest(file, text, error)) {
     r.description = error;
     return r;
   }
   size_t start = 0;
-  if (!DecodeOutlineText(store.buffer, start, error)) {
+  if (!DecodeOutlineText(text, start, error)) {
     r.description = error;
     return r;
   }
-  if (store.buffer.size() > kMaxBytes) {  // UTF-16 grown into UTF-8
-    r.description = FileTooLarge(store.buffer.size(), kMaxBytes) + " (as UTF-8 text)";
+  if (text.size() > kMaxBytes) {  // UTF-16 grown into UTF-8
+    r.description = FileTooLarge(text.size(), kMaxBytes) + " (as UTF-8 text)";
     return r;
   }
+  input.text = std::string_view(text).substr(start);
+  if (!overlay && !utf16) input.file = &file;
   const size_t itemsBefore = o_.items_.size(), blocksBefore = o_.dataBlocks_.size();
   const size_t classesBefore = o_.classes_.size(), spansBefore = o_.longSpans_.size();
   const uint16_t fileIndex = static_cast<uint16_t>(o_.files_.size());
   o_.files_.push_back(std::move(store));
-  ParseResult pr = ParseOutlineText(o_.files_.back(), start, fileIndex,
+  ParseResult pr = ParseOutlineText(input, o_.files_.back(), fileIndex,
                                     ParseTarget{o_.items_, o_.dataBlocks_, o_.classes_, o_.longSpans_});
   if (!pr.ok) {
     o_.items_.resize(itemsBefore);
@@ -156,8 +181,8 @@ OutlineBuilder::FileLoad OutlineBuilder::LoadFile(const std::string& path) {
 }
 
 ItemId OutlineBuilder::FirstChildOf(ItemId parent) const {
-  auto changed = firstChanged_.find(parent);
-  if (changed != firstChanged_.end()) return changed->second;
+  ItemId child;
+  if (ChangedFirstChild(parent, child)) return child;
   // Merging moves whole child lists only, so an item whose list it did not
   // change either still has its first child right after it or has none left.
   const ItemId next = parent + 1;
@@ -393,6 +418,7 @@ void OutlineBuilder::Renumber() {
     cur = next;
   }
   firstChanged_.clear();
+  changedMark_.clear();
   const size_t keep = k;
   std::sort(runs.begin(), runs.end(), [](const detail::Run& a, const detail::Run& b) { return a.from < b.from; });
   std::vector<detail::Run> all;  // the reached runs and the gaps between them, by old id

@@ -27,7 +27,11 @@ std::string FileTooLarge(unsigned long long size, unsigned long long limit) {
   return "file too large: " + std::to_string(size) + " bytes, the limit is " + std::to_string(limit) + " bytes";
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error, size_t maxBytes) {
+FileBlocks::~FileBlocks() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool FileBlocks::Open(const std::string& path, size_t maxBytes, std::string& error) {
   // Only a regular file is read. The name is checked first and opened without
   // blocking, so a FIFO or a device put in its place between the check and the
   // open cannot stall the reader; the opened descriptor is checked again.
@@ -40,55 +44,80 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
     error = "cannot read file: not a regular file";
     return false;
   }
-  const int fd = open(path.c_str(), kOpenFlags);
-  if (fd < 0) {
+  fd_ = open(path.c_str(), kOpenFlags);
+  if (fd_ < 0) {
     error = std::string("cannot open file: ") + std::strerror(errno);
     return false;
   }
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
+  if (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
     error = "cannot read file: not a regular file";
     return false;
   }
   // The size is known before anything is read or allocated: a file too
   // large is refused at once.
-  const unsigned long long size = static_cast<unsigned long long>(st.st_size);
-  if (size > maxBytes) {
-    close(fd);
-    error = FileTooLarge(size, maxBytes);
+  size_ = static_cast<unsigned long long>(st.st_size);
+  maxBytes_ = maxBytes;
+  if (size_ > maxBytes) {
+    error = FileTooLarge(size_, maxBytes);
     return false;
   }
-  // Read to the end of the file, also when it grew since fstat, but never
-  // more than one byte past the limit.
-  std::string data;
-  data.resize(static_cast<size_t>(size) + 1);
-  size_t got = 0;
-  bool bad = false;
+  return true;
+}
+
+long long FileBlocks::Read(char* dst, size_t n, std::string& error) {
+  // One byte past the limit tells that the file grew too large.
+  const unsigned long long room = maxBytes_ == static_cast<size_t>(-1) ? n : maxBytes_ + 1 - got_;
+  n = static_cast<size_t>(std::min<unsigned long long>({n, room, 1u << 30}));
   for (;;) {
-    if (got == data.size()) {
-      if (got > maxBytes) break;
-      const size_t cap = maxBytes == static_cast<size_t>(-1) ? maxBytes : maxBytes + 1;
-      data.resize(data.size() > cap / 2 ? cap : data.size() * 2);
+    const auto r = n == 0 ? 0 : read(fd_, dst, static_cast<unsigned>(n));
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) {
+      error = "cannot read file: read error";
+      return -1;
     }
-    const auto n = read(fd, &data[got], static_cast<unsigned>(std::min<size_t>(data.size() - got, 1u << 30)));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      bad = true;
-      break;
+    got_ += static_cast<unsigned long long>(r);
+    if (got_ > maxBytes_) {
+      error = FileTooLarge(got_, maxBytes_);
+      return -1;
     }
+    return r;
+  }
+}
+
+namespace {
+
+// Reads onto the end of `out` until it holds `enough` bytes or the file ends,
+// in room of `room` bytes at first, doubled when it is filled.
+bool ReadOnto(FileBlocks& file, std::string& out, size_t room, size_t enough, std::string& error) {
+  size_t got = out.size();
+  out.resize(std::max(room, got + 1));
+  while (got < enough) {
+    if (got == out.size()) out.resize(out.size() * 2);
+    const long long n = file.Read(&out[got], out.size() - got, error);
+    if (n < 0) return false;
     if (n == 0) break;
     got += static_cast<size_t>(n);
   }
-  close(fd);
-  if (bad) {
-    error = "cannot read file: read error";
-    return false;
-  }
-  if (got > maxBytes) {
-    error = FileTooLarge(got, maxBytes);
-    return false;
-  }
-  data.resize(got);
+  out.resize(got);
+  return true;
+}
+
+}  // namespace
+
+bool ReadHead(FileBlocks& file, std::string& out, std::string& error) {
+  out.clear();
+  const size_t room = static_cast<size_t>(std::min<unsigned long long>(file.Size(), 16 * 1024)) + 4;
+  return ReadOnto(file, out, room, 4, error);
+}
+
+bool ReadRest(FileBlocks& file, std::string& out, std::string& error) {
+  return ReadOnto(file, out, static_cast<size_t>(file.Size()) + 1, static_cast<size_t>(-1), error);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error, size_t maxBytes) {
+  FileBlocks file;
+  std::string data;
+  if (!file.Open(path, maxBytes, error) || !ReadRest(file, data, error)) return false;
   out.swap(data);
   return true;
 }

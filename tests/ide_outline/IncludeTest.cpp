@@ -260,6 +260,74 @@ TEST(Includes, DeepIncludeChainNeedsNoStack) {
   ExpectConsistent(o);
 }
 
+// Libraries of thousands of items, merged into several sections: the merged
+// outline spans many blocks of the item array, its items taken out of order.
+TEST(Includes, LargeLibrariesMergeInOrderAcrossTheWholeItemArray) {
+  constexpr int kEach = 3000;
+  auto big = [](const std::string& tag, bool withClasses) {
+    std::string s =
+        ".head 0 +  Application Description: " + tag + "\n"
+        ".head 1 -  Outline Version - 4.0.28\n"
+        ".head 1 +  Global Declarations\n"
+        ".head 2 +  Constants\n"
+        ".head 3 +  User\n";
+    for (int k = 0; k < kEach; ++k) s += ".head 4 -  Number: N_" + tag + std::to_string(k) + " = 1\n";
+    if (withClasses) {
+      s += ".head 2 +  Class Definitions\n";
+      for (int k = 0; k < kEach; ++k) s += ".head 3 +  Functional Class: c" + tag + std::to_string(k) + "\n.head 4 -  Derived From\n";
+    }
+    s += ".head 2 +  Internal Functions\n";
+    for (int k = 0; k < kEach; ++k) s += ".head 3 +  Function: F_" + tag + std::to_string(k) + "\n.head 4 +  Actions\n.head 5 -  Return 1\n";
+    for (int k = 0; k < 10; ++k) s += ".head 1 +  Form Window: frm" + tag + std::to_string(k) + "\n";
+    return s;
+  };
+  TempDir dir;
+  dir.Write("a.apl", big("A", true));
+  dir.Write("b.apl", big("B", false));
+  std::string app =
+      ".head 0 +  Application Description: app\n"
+      ".head 1 -  Outline Version - 4.0.28\n"
+      ".head 1 +  Libraries\n"
+      ".head 2 -  File Include: a.apl\n"
+      ".head 2 -  File Include: b.apl\n"
+      ".head 1 +  Global Declarations\n"
+      ".head 2 +  Internal Functions\n";
+  for (int k = 0; k < kEach; ++k) app += ".head 3 +  Function: F_App" + std::to_string(k) + "\n.head 4 -  Description: x\n";
+  app += ".head 1 +  Form Window: frmApp\n";
+  Outline o;
+  LoadStatus s = ide::LoadOutline(dir.Write("app.apt", app), LoadOptions{}, o);
+  ASSERT_TRUE(s) << s.Message();
+  EXPECT_TRUE(s.warnings.empty());
+  ExpectConsistent(o);
+  namespace T = ide::ItemType;
+  const ItemId gd = Child(o, 0, T::GlobalDeclarations);
+  std::vector<std::string> want;
+  for (const char* tag : {"A", "B", "App"})
+    for (int k = 0; k < kEach; ++k) want.push_back(std::string("F_") + tag + std::to_string(k));
+  const ItemId functions = Child(o, gd, T::InternalFunctions);
+  EXPECT_EQ(ChildNames(o, functions), want);
+  EXPECT_FALSE(o.IsIncluded(functions));
+  want.clear();
+  for (const char* tag : {"A", "B"})
+    for (int k = 0; k < kEach; ++k) want.push_back(std::string("N_") + tag + std::to_string(k));
+  const ItemId user = Child(o, Child(o, gd, T::Constants), T::ConstantsUser);
+  EXPECT_EQ(ChildNames(o, user), want);
+  EXPECT_TRUE(o.IsIncluded(user));
+  EXPECT_EQ(ChildNames(o, Child(o, gd, T::ClassDefinitions)).size(), static_cast<size_t>(kEach));
+  // Every item keeps its own children, file, line and including item.
+  const ItemId fb = Find(o, T::Function, "F_B17");
+  ASSERT_NE(fb, kNoItem);
+  EXPECT_EQ(o.Type(o.FirstChild(fb)), T::Actions);
+  EXPECT_EQ(o.Title(o.FirstChild(o.FirstChild(fb))), "Return");
+  EXPECT_EQ(o.File(fb).path, dir.path() + "/b.apl");
+  EXPECT_EQ(o.Line(fb), 6 + kEach + 1 + 17 * 3);
+  EXPECT_EQ(o.Text(o.IncludingItem(fb)), "b.apl");
+  EXPECT_EQ(o.Text(o.IncludingItem(Find(o, T::FunctionalClass, "cA2999"))), "a.apl");
+  EXPECT_EQ(o.Type(o.FirstChild(Find(o, T::Function, "F_App2999"))), T::Description);
+  EXPECT_EQ(ChildNames(o, 0).back(), "frmApp");
+  EXPECT_EQ(ChildNames(o, 0).size(), 4u + 20u);
+}
+
 // Each missing library and each library closing a cycle is warned about
 // once, with the count of the other includes of it; a long chain is shown
 // by its ends.

@@ -261,6 +261,35 @@ TEST(ItemTypes, OutlineLineIsTheLineAsTheFileHasIt) {
   EXPECT_EQ(o.Type(8), ide::ItemType::Comment);
 }
 
+// Keywords are matched whole and as written: a word that differs from one by
+// a letter, its case, a character more or less is no keyword.
+TEST(ItemTypes, OnlyTheKeywordItselfGetsItsType) {
+  namespace T = ide::ItemType;
+  const struct {
+    const char* line;
+    int type;
+  } cases[] = {
+      {"Libraries", T::Libraries},          {"libraries", T::Generic},
+      {"Librarie", T::Generic},             {"Librariess", T::Generic},
+      {"Librarias", T::Generic},            {"Constants", T::Constants},
+      {"Constant", T::Generic},             {"Dialog Box: d", T::DialogBox},
+      {"Dialog Bax: d", T::Generic},        {"Dialog Boxes: d", T::Generic},
+      {"dialog box: d", T::Generic},        {"Functional Class: c", T::FunctionalClass},
+      {"Functional Clas: c", T::Generic},   {"Column: c", T::Column},
+      {"Colunm: c", T::Generic},            {"Line", T::Line},
+      {"Lines", T::Generic},                {"Title: x", T::Property},
+      {"Titel: x", T::Generic},             {"Outline Version - 4.0.28", T::OutlineVersion},
+  };
+  std::string file = ".head 0 +  Application Description: demo\n";
+  for (const auto& c : cases) file += std::string(".head 1 -  ") + c.line + "\n";
+  Outline o;
+  ide::LoadStatus s = ide_test::LoadText(file, o);
+  ASSERT_TRUE(s) << s.Message();
+  ASSERT_EQ(o.Count(), 1 + sizeof cases / sizeof cases[0]);
+  for (size_t k = 0; k < sizeof cases / sizeof cases[0]; ++k)
+    EXPECT_EQ(o.Type(static_cast<ItemId>(k + 1)), cases[k].type) << cases[k].line;
+}
+
 TEST(ItemTypes, CodeGroupsHaveTheSizesTheToolsRelyOn) {
   int cls = 0, decl = 0, colonLess = 0, unsearched = 0;
   for (int t = 0; t < 1000; ++t) {
