@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -23,30 +24,28 @@ const char* const kEncodings[] = {"cp1251", "cp1252", "latin1", "ISO-8859-15", "
 // iconv on its own: each byte that does not convert is U+FFFD (as
 // TextEncoding::ToUtf8 says), or the whole conversion fails.
 bool Iconv(const char* to, const char* from, const std::string& in, std::string& out, bool replace) {
-  out.clear();
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string room(in.size() * 8 + 16, '\0');  // room for any of these encodings' output at once
   char* src = const_cast<char*>(in.data());
-  size_t left = in.size();
+  char* dst = &room[0];
+  size_t left = in.size(), free = room.size();
   bool ok = true;
-  while (left > 0) {
-    char buffer[256];
-    char* dst = buffer;
-    size_t room = sizeof buffer;
-    const size_t done = iconv(cd, &src, &left, &dst, &room);
-    out.append(buffer, static_cast<size_t>(dst - buffer));
-    if (done != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG) continue;
-    if (!replace) {
+  while (iconv(cd, &src, &left, &dst, &free) == static_cast<size_t>(-1)) {
+    if (!replace || free < 3) {
       ok = false;
       break;
     }
-    out += "\xEF\xBF\xBD";
+    // The byte that does not convert: U+FFFD in its place, the state reset.
+    memcpy(dst, "\xEF\xBF\xBD", 3);
+    dst += 3;
+    free -= 3;
     ++src;
     --left;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
   iconv_close(cd);
+  out.assign(room.data(), static_cast<size_t>(dst - room.data()));
   return ok;
 }
 
