@@ -495,7 +495,7 @@ ParseResult Parser::Run() {
   } else {
     windowSize_ = std::max<size_t>({in_.window != 0 ? in_.window : kWindow, 2 * in_.text.size(), 1});
     window_.reset(new char[windowSize_]);
-    std::memcpy(window_.get(), in_.text.data(), in_.text.size());
+    if (!in_.text.empty()) std::memcpy(window_.get(), in_.text.data(), in_.text.size());
     buf_ = window_.get();
     n_ = in_.text.size();
     while (n_ < sizeof head_ && !eof_)
@@ -503,7 +503,7 @@ ParseResult Parser::Run() {
   }
   if (!readFailed_) {
     headSize_ = std::min(sizeof head_, n_);
-    std::memcpy(head_, buf_, headSize_);
+    if (headSize_ != 0) std::memcpy(head_, buf_, headSize_);
     if (n_ == 0) return Fail("not a text-format outline: the file is empty", 0), result_;
     ChooseLineEnd();
     scanning_ = true;
